@@ -1,0 +1,12 @@
+#pragma once
+
+#include <string>
+
+// What the shell needs to know of the machine it runs on.
+class SystemFacts {
+ public:
+  virtual ~SystemFacts() = default;
+  virtual bool IsVistaOrLater() const = 0;
+  // The program's own folder, with its trailing backslash.
+  virtual std::wstring ApplicationDirectory() const = 0;
+};

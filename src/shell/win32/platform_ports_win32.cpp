@@ -1,0 +1,83 @@
+#include "shell/win32/platform_ports_win32.h"
+
+#include <vector>
+
+#include "common/win32/helpers.h"
+#include "common/win32/reg_key.h"
+
+bool WindowsCommandRunner::Run(std::wstring_view commandLine, std::wstring_view directory,
+                               std::wstring& output) {
+  uint32_t exitCode = 0;
+  return RunCommandCapture(AnsiFromWide(commandLine), AnsiFromWide(directory), output, exitCode);
+}
+
+bool WindowsSystemFacts::IsVistaOrLater() const { return ::IsVistaOrLater(); }
+
+std::wstring WindowsSystemFacts::ApplicationDirectory() const { return ::ApplicationDirectory(); }
+
+namespace {
+
+class WindowsRegistryKey : public RegistryKey {
+ public:
+  explicit WindowsRegistryKey(RegKey key) : key_(std::move(key)) {}
+
+  StoredValue Read(std::wstring_view name) override {
+    const std::wstring valueName(name);
+    DWORD type = 0, size = 0;
+    if (RegQueryValueExW(key_.Get(), valueName.c_str(), nullptr, &type, nullptr, &size) !=
+        ERROR_SUCCESS) {
+      return {};
+    }
+    if (type != REG_SZ && type != REG_EXPAND_SZ) return {StoredValue::Kind::OtherType, {}};
+    std::vector<wchar_t> buffer(size / sizeof(wchar_t) + 1, L'\0');
+    DWORD bytes = static_cast<DWORD>((buffer.size() - 1) * sizeof(wchar_t));
+    if (RegQueryValueExW(key_.Get(), valueName.c_str(), nullptr, &type,
+                         reinterpret_cast<BYTE*>(buffer.data()), &bytes) != ERROR_SUCCESS) {
+      return {};
+    }
+    return {StoredValue::Kind::String, std::wstring(buffer.data())};
+  }
+
+  bool WriteString(std::wstring_view name, std::wstring_view value) override {
+    const std::wstring valueName(name), data(value);
+    const DWORD bytes = static_cast<DWORD>((data.size() + 1) * sizeof(wchar_t));
+    return RegSetValueExW(key_.Get(), valueName.c_str(), 0, REG_SZ,
+                          reinterpret_cast<const BYTE*>(data.c_str()), bytes) == ERROR_SUCCESS;
+  }
+
+  void Delete(std::wstring_view name) override {
+    const std::wstring valueName(name);
+    RegDeleteValueW(key_.Get(), valueName.c_str());
+  }
+
+ private:
+  RegKey key_;
+};
+
+}  // namespace
+
+std::unique_ptr<RegistryKey> WindowsRegistry::OpenOrCreate(std::wstring_view path) {
+  const std::wstring keyPath(path);
+  RegKey key;
+  if (RegCreateKeyExW(HKEY_CURRENT_USER, keyPath.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+                      key.Receive(), nullptr) != ERROR_SUCCESS) {
+    return nullptr;
+  }
+  return std::make_unique<WindowsRegistryKey>(std::move(key));
+}
+
+std::wstring WindowsRegistry::ReadString(std::wstring_view path, std::wstring_view name,
+                                         std::wstring_view defaultValue) {
+  return ReadRegistryString(HKEY_CURRENT_USER, path, name, defaultValue);
+}
+
+void WindowsDialogs::ShowInfoMessage(std::wstring_view text, std::wstring_view caption,
+                                     uint32_t flags) {
+  ::ShowInfoMessage(text, caption, flags);
+}
+
+bool WindowsDialogs::AskYesNo(std::wstring_view text, std::wstring_view caption) {
+  return ::AskYesNo(text, caption);
+}
+
+void WindowsDialogs::ShowErrorBox(std::wstring_view message) { ::ShowErrorBox(message); }

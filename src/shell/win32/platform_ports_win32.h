@@ -1,0 +1,34 @@
+#pragma once
+
+#include "shell/command_runner.h"
+#include "shell/dialogs.h"
+#include "shell/registry.h"
+#include "shell/system_facts.h"
+
+// The shell's ports on the real system.
+
+class WindowsCommandRunner : public CommandRunner {
+ public:
+  bool Run(std::wstring_view commandLine, std::wstring_view directory,
+           std::wstring& output) override;
+};
+
+class WindowsSystemFacts : public SystemFacts {
+ public:
+  bool IsVistaOrLater() const override;
+  std::wstring ApplicationDirectory() const override;
+};
+
+class WindowsRegistry : public Registry {
+ public:
+  std::unique_ptr<RegistryKey> OpenOrCreate(std::wstring_view path) override;
+  std::wstring ReadString(std::wstring_view path, std::wstring_view name,
+                          std::wstring_view defaultValue) override;
+};
+
+class WindowsDialogs : public Dialogs {
+ public:
+  void ShowInfoMessage(std::wstring_view text, std::wstring_view caption, uint32_t flags) override;
+  bool AskYesNo(std::wstring_view text, std::wstring_view caption) override;
+  void ShowErrorBox(std::wstring_view message) override;
+};
