@@ -1,0 +1,8 @@
+#pragma once
+
+#include "qrimg/qr_matrix.h"
+
+// The standard mask penalty of a finished grid (lower is better): runs of five or more same
+// modules, 2 x 2 blocks of one colour, finder-like 1:1:3:1:1 patterns beside four light modules,
+// and the deviation of the dark share from one half.
+int QrMaskPenalty(const QrMatrix& matrix);
