@@ -1,0 +1,11 @@
+#pragma once
+
+#include "sharing/NetShell.h"
+
+// LoadLibraryW, GetProcAddress and FreeLibrary.
+class SystemModuleLoader : public ModuleLoader {
+ public:
+  uintptr_t Load(const std::wstring& fileName) override;
+  NcFreeNetconPropertiesRoutine FindNcFreeNetconProperties(uintptr_t module) override;
+  void Free(uintptr_t module) override;
+};
