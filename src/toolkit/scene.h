@@ -1,0 +1,91 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+
+#include "toolkit/bitmap.h"
+#include "toolkit/clock.h"
+#include "toolkit/font.h"
+#include "toolkit/host.h"
+#include "toolkit/input.h"
+#include "toolkit/node.h"
+
+namespace toolkit {
+
+// A retained tree of nodes in a window-sized area, with its animation clock, damage tracking,
+// input dispatch (hit-testing, capture, hover, focus, Tab order, default and cancel keys,
+// press-to-drag) and rendering into a premultiplied BGRA bitmap.
+class Scene {
+ public:
+  Scene(SizeF size, FontLibrary& fonts, SceneHost& host);
+  ~Scene();
+  Scene(const Scene&) = delete;
+  Scene& operator=(const Scene&) = delete;
+
+  Node& Root() { return *root_; }
+  SizeF Size() const { return size_; }
+  FontLibrary& Fonts() { return fonts_; }
+  SceneHost& Host() { return *host_; }
+  void SetHost(SceneHost& host) { host_ = &host; }
+  AnimationClock& Clock() { return clock_; }
+
+  // --- drawing
+  void AddDamage(const RectI& area);
+  RectI Damage() const { return damage_; }
+  bool HasDamage() const { return !damage_.IsEmpty(); }
+  // Redraws the damaged area of `target` (the window's size) and returns it; empty when nothing
+  // changed, in which case nothing is drawn.
+  RectI Render(Bitmap& target);
+  // Damages everything and renders.
+  void RenderAll(Bitmap& target);
+  int RenderCount() const { return renders_; }
+
+  // --- input, in scene coordinates
+  void MouseDown(PointF point, MouseButton button, Modifiers modifiers = {});
+  void MouseMove(PointF point, Modifiers modifiers = {});
+  void MouseUp(PointF point, MouseButton button, Modifiers modifiers = {});
+  void MouseLeave();
+  void MouseWheel(PointF point, float notches);
+  // True when the key was used.
+  bool KeyDown(uint16_t key, Modifiers modifiers = {});
+  void Char(wchar_t ch);
+  // One tick of the 33 ms animation timer.
+  void Tick();
+  // The window lost activation (popups close on it).
+  std::function<void()> onDeactivate;
+  void Deactivate();
+
+  // The topmost visible, enabled, hit-testable node under `point` (children before parent);
+  // null when a press there drags the window.
+  Node* NodeAt(PointF point);
+  Node* Focused() const { return focused_; }
+  void SetFocus(Node* node);
+  void FocusNext(bool backwards);
+  Node* Hovered() const { return hovered_; }
+  bool Dragging() const { return dragging_; }
+
+  // Called by nodes being destroyed so no dangling pointer stays behind.
+  void Forget(Node* node);
+
+ private:
+  Node* NodeAt(Node& node, PointF point, bool parentEnabled);
+  void UpdateHover(PointF point);
+  Node* RoleNode(Node& node, KeyRole role);
+  void CollectFocusable(Node& node, std::vector<Node*>& out);
+
+  SizeF size_;
+  FontLibrary& fonts_;
+  SceneHost* host_;
+  AnimationClock clock_;
+  std::unique_ptr<Node> root_;
+  RectI damage_;
+  int renders_ = 0;
+  Node* pressed_ = nullptr;
+  Node* hovered_ = nullptr;
+  Node* focused_ = nullptr;
+  bool dragging_ = false;
+  PointF dragOrigin_;
+  bool swallowChar_ = false;
+};
+
+}  // namespace toolkit
