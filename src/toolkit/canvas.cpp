@@ -28,12 +28,12 @@ std::array<uint32_t, 256> GradientTable(const std::vector<GradientStop>& stops, 
   return table;
 }
 
-uint8_t SampleChannel(uint32_t p00, uint32_t p10, uint32_t p01, uint32_t p11, int shift, int fx, int fy) {
-  const int c00 = static_cast<int>(p00 >> shift & 0xFF), c10 = static_cast<int>(p10 >> shift & 0xFF);
-  const int c01 = static_cast<int>(p01 >> shift & 0xFF), c11 = static_cast<int>(p11 >> shift & 0xFF);
-  const int top = c00 * (256 - fx) + c10 * fx;
-  const int bottom = c01 * (256 - fx) + c11 * fx;
-  return static_cast<uint8_t>((top * (256 - fy) + bottom * fy + 32768) >> 16);
+// Two premultiplied pixels mixed channel-wise, f from 0 (a) to 256 (b), two channels per step.
+inline uint32_t LerpPixel(uint32_t a, uint32_t b, uint32_t f) {
+  const uint32_t g = 256 - f;
+  const uint32_t rb = ((a & 0x00FF00FFu) * g + (b & 0x00FF00FFu) * f) >> 8 & 0x00FF00FFu;
+  const uint32_t ag = ((a >> 8 & 0x00FF00FFu) * g + (b >> 8 & 0x00FF00FFu) * f) & 0xFF00FF00u;
+  return rb | ag;
 }
 
 }  // namespace
@@ -166,28 +166,39 @@ void Canvas::DrawImage(const Bitmap& image, const RectF& dest, float opacity) {
     return;
   }
 
-  // Any other transform: map each device pixel back into the image, bilinear, transparent outside.
+  // Any other transform: map each device pixel back into the image (16.16 fixed point),
+  // bilinear, transparent outside.
   const Affine toImage = toDevice.Inverse();
   const int w = image.Width(), h = image.Height();
   const auto fetch = [&](int x, int y) -> uint32_t {
     return (x < 0 || y < 0 || x >= w || y >= h) ? 0 : image.At(x, y);
   };
+  const auto du = static_cast<int32_t>(std::lround(toImage.a * 65536.0f));
+  const auto dv = static_cast<int32_t>(std::lround(toImage.b * 65536.0f));
   for (int y = area.top; y < area.bottom; ++y) {
     uint32_t* dst = target_->Row(y);
-    PointF p = toImage.Apply({static_cast<float>(area.left) + 0.5f, static_cast<float>(y) + 0.5f});
-    for (int x = area.left; x < area.right; ++x, p.x += toImage.a, p.y += toImage.b) {
-      const float u = p.x - 0.5f, v = p.y - 0.5f;
-      if (u <= -1 || v <= -1 || u >= static_cast<float>(w) || v >= static_cast<float>(h)) continue;
-      const int x0 = static_cast<int>(std::floor(u)), y0 = static_cast<int>(std::floor(v));
-      const uint32_t p00 = fetch(x0, y0), p10 = fetch(x0 + 1, y0), p01 = fetch(x0, y0 + 1),
-                     p11 = fetch(x0 + 1, y0 + 1);
-      if ((p00 | p10 | p01 | p11) == 0) continue;
-      const int fx = static_cast<int>((u - static_cast<float>(x0)) * 256.0f);
-      const int fy = static_cast<int>((v - static_cast<float>(y0)) * 256.0f);
-      uint32_t sample = 0;
-      for (int shift = 0; shift < 32; shift += 8) {
-        sample |= static_cast<uint32_t>(SampleChannel(p00, p10, p01, p11, shift, fx, fy)) << shift;
+    const PointF p = toImage.Apply({static_cast<float>(area.left) + 0.5f, static_cast<float>(y) + 0.5f});
+    auto u = static_cast<int32_t>(std::lround((p.x - 0.5f) * 65536.0f));
+    auto v = static_cast<int32_t>(std::lround((p.y - 0.5f) * 65536.0f));
+    for (int x = area.left; x < area.right; ++x, u += du, v += dv) {
+      const int x0 = u >> 16, y0 = v >> 16;
+      if (x0 < -1 || y0 < -1 || x0 >= w || y0 >= h) continue;
+      uint32_t p00, p10, p01, p11;
+      if (x0 >= 0 && y0 >= 0 && x0 + 1 < w && y0 + 1 < h) {
+        const uint32_t* row = image.Row(y0) + x0;
+        p00 = row[0];
+        p10 = row[1];
+        p01 = row[w];
+        p11 = row[w + 1];
+      } else {
+        p00 = fetch(x0, y0);
+        p10 = fetch(x0 + 1, y0);
+        p01 = fetch(x0, y0 + 1);
+        p11 = fetch(x0 + 1, y0 + 1);
       }
+      if ((p00 | p10 | p01 | p11) == 0) continue;
+      const uint32_t fx = static_cast<uint32_t>(u & 0xFFFF) >> 8, fy = static_cast<uint32_t>(v & 0xFFFF) >> 8;
+      const uint32_t sample = LerpPixel(LerpPixel(p00, p10, fx), LerpPixel(p01, p11, fx), fy);
       dst[x] = BlendOver(dst[x], sample, coverage);
     }
   }
