@@ -17,7 +17,7 @@ int LeastPenaltyMask(QrMatrix& matrix) {
   for (int mask = 0; mask < kMaskCount; ++mask) {
     matrix.ApplyMask(mask);
     matrix.DrawFormatBits(mask);
-    const int penalty = QrMaskPenalty(matrix);
+    const int penalty = QrMaskPenalty(matrix.Size(), matrix.Modules());
     if (penalty < bestPenalty) {
       bestPenalty = penalty;
       bestMask = mask;
@@ -28,12 +28,8 @@ int LeastPenaltyMask(QrMatrix& matrix) {
 }
 
 QrCode ToCode(const QrMatrix& matrix, QrSymbolChoice symbol, int mask) {
-  QrCode code{symbol.version, symbol.level, mask, matrix.Size(), {}};
-  code.dark.reserve(static_cast<std::size_t>(code.size * code.size));
-  for (int y = 0; y < code.size; ++y) {
-    for (int x = 0; x < code.size; ++x) code.dark.push_back(matrix.IsDark(x, y) ? 1 : 0);
-  }
-  return code;
+  const std::span<const uint8_t> modules = matrix.Modules();
+  return {symbol.version, symbol.level, mask, matrix.Size(), {modules.begin(), modules.end()}};
 }
 
 }  // namespace

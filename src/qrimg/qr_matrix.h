@@ -14,6 +14,8 @@ class QrMatrix {
 
   int Size() const { return size_; }
   bool IsDark(int x, int y) const { return dark_[Index(x, y)] != 0; }
+  // Every module, row by row, 1 = dark.
+  std::span<const uint8_t> Modules() const { return dark_; }
 
   // Fills the data area in the zigzag order with the codewords' bits, most significant first.
   void PlaceCodewords(std::span<const uint8_t> codewords);

@@ -12,17 +12,27 @@ constexpr int kBalancePenalty = 10;
 constexpr std::array<bool, 7> kFinderLike = {true, false, true, true, true, false, true};
 
 // Reads one row or one column of the grid; outside the grid counts as light.
+class Grid {
+ public:
+  Grid(int size, std::span<const uint8_t> dark) : size_(size), dark_(dark) {}
+  int Size() const { return size_; }
+  bool IsDark(int x, int y) const { return dark_[static_cast<std::size_t>(y * size_ + x)] != 0; }
+
+ private:
+  int size_;
+  std::span<const uint8_t> dark_;
+};
+
 class Line {
  public:
-  Line(const QrMatrix& matrix, int index, bool isRow)
-      : matrix_(matrix), index_(index), isRow_(isRow) {}
+  Line(const Grid& grid, int index, bool isRow) : grid_(grid), index_(index), isRow_(isRow) {}
   bool IsDark(int position) const {
-    if (position < 0 || position >= matrix_.Size()) return false;
-    return isRow_ ? matrix_.IsDark(position, index_) : matrix_.IsDark(index_, position);
+    if (position < 0 || position >= grid_.Size()) return false;
+    return isRow_ ? grid_.IsDark(position, index_) : grid_.IsDark(index_, position);
   }
 
  private:
-  const QrMatrix& matrix_;
+  const Grid& grid_;
   int index_;
   bool isRow_;
 };
@@ -60,13 +70,13 @@ int FinderLikePenalty(const Line& line, int size) {
   return penalty;
 }
 
-int BlockPenalty(const QrMatrix& matrix) {
+int BlockPenalty(const Grid& grid) {
   int penalty = 0;
-  for (int y = 0; y + 1 < matrix.Size(); ++y) {
-    for (int x = 0; x + 1 < matrix.Size(); ++x) {
-      const bool colour = matrix.IsDark(x, y);
-      if (colour == matrix.IsDark(x + 1, y) && colour == matrix.IsDark(x, y + 1) &&
-          colour == matrix.IsDark(x + 1, y + 1)) {
+  for (int y = 0; y + 1 < grid.Size(); ++y) {
+    for (int x = 0; x + 1 < grid.Size(); ++x) {
+      const bool colour = grid.IsDark(x, y);
+      if (colour == grid.IsDark(x + 1, y) && colour == grid.IsDark(x, y + 1) &&
+          colour == grid.IsDark(x + 1, y + 1)) {
         penalty += kBlockPenalty;
       }
     }
@@ -74,12 +84,12 @@ int BlockPenalty(const QrMatrix& matrix) {
   return penalty;
 }
 
-int BalancePenalty(const QrMatrix& matrix) {
+int BalancePenalty(const Grid& grid) {
   int dark = 0;
-  for (int y = 0; y < matrix.Size(); ++y) {
-    for (int x = 0; x < matrix.Size(); ++x) dark += matrix.IsDark(x, y) ? 1 : 0;
+  for (int y = 0; y < grid.Size(); ++y) {
+    for (int x = 0; x < grid.Size(); ++x) dark += grid.IsDark(x, y) ? 1 : 0;
   }
-  const int total = matrix.Size() * matrix.Size();
+  const int total = grid.Size() * grid.Size();
   // Ten points for each full 5% step away from 50% (the size is odd: never exactly half).
   const int steps = (std::abs(dark * 20 - total * 10) + total - 1) / total - 1;
   return steps * kBalancePenalty;
@@ -87,12 +97,13 @@ int BalancePenalty(const QrMatrix& matrix) {
 
 }  // namespace
 
-int QrMaskPenalty(const QrMatrix& matrix) {
-  int penalty = BlockPenalty(matrix) + BalancePenalty(matrix);
-  for (int index = 0; index < matrix.Size(); ++index) {
+int QrMaskPenalty(int size, std::span<const uint8_t> dark) {
+  const Grid grid(size, dark);
+  int penalty = BlockPenalty(grid) + BalancePenalty(grid);
+  for (int index = 0; index < grid.Size(); ++index) {
     for (bool isRow : {true, false}) {
-      const Line line(matrix, index, isRow);
-      penalty += RunPenalty(line, matrix.Size()) + FinderLikePenalty(line, matrix.Size());
+      const Line line(grid, index, isRow);
+      penalty += RunPenalty(line, grid.Size()) + FinderLikePenalty(line, grid.Size());
     }
   }
   return penalty;
