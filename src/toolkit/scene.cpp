@@ -171,6 +171,10 @@ Node* Scene::RoleNode(Node& node, KeyRole role) {
 
 bool Scene::KeyDown(uint16_t key, Modifiers modifiers) {
   swallowChar_ = false;
+  if (onKeyPreview && onKeyPreview(key, modifiers)) {
+    swallowChar_ = true;
+    return true;
+  }
   if (focused_ != nullptr && (!focused_->IsShown() || !focused_->IsEffectivelyEnabled())) SetFocus(nullptr);
   if ((key == keys::kReturn || key == keys::kEscape) && !modifiers.alt) {
     if (Node* button = RoleNode(*root_, key == keys::kReturn ? KeyRole::Default : KeyRole::Cancel)) {

@@ -46,6 +46,8 @@ class Scene {
   void MouseUp(PointF point, MouseButton button, Modifiers modifiers = {});
   void MouseLeave();
   void MouseWheel(PointF point, float notches);
+  // Sees every key first; true consumes it.
+  std::function<bool(uint16_t key, Modifiers modifiers)> onKeyPreview;
   // True when the key was used.
   bool KeyDown(uint16_t key, Modifiers modifiers = {});
   void Char(wchar_t ch);
