@@ -151,6 +151,10 @@ void FakeNetconWorld::Reset() {
   rules_.clear();
   calls_.clear();
   log_.clear();
+  for (NETCON_PROPERTIES* block : blocks_) ReleaseBlockMemory(block);
+  blocks_.clear();
+  overReleases_ = 0;
+  badBlockFrees_ = 0;
   sharingInstalled_ = true;
   computerName = L"PELANTO-PC";
 }

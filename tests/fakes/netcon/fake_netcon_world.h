@@ -101,7 +101,8 @@ class FakeNetconWorld {
   int LiveBlocks() const { return static_cast<int>(blocks_.size()); }
   int BadBlockFrees() const { return badBlockFrees_; }
 
-  // Forgets connections, rules, counts and log; objects already handed out stay valid.
+  // Forgets connections, rules, counts, log and blocks not handed back; objects already handed
+  // out stay valid.
   void Reset();
 
  private:
