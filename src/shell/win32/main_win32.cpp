@@ -8,6 +8,7 @@
 #include "common/win32/helpers.h"
 #include "shell/win32/main_window_win32.h"
 #include "shell/win32/single_instance_win32.h"
+#include "sharing/win32/sharing_startup.h"
 
 namespace {
 
@@ -34,6 +35,8 @@ int RunMessageLoop() {
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+  // NetShell.dll, then COM on this thread; undone last, after the window and its components.
+  SharingStartup sharing;
   OsMajorVersion();  // read once, at start
 
   if (!CheckSingleInstance()) {
