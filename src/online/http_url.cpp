@@ -35,8 +35,11 @@ HttpUrl ParseHttpUrl(std::string_view url) {
     }
     parsed.port = static_cast<uint16_t>(value);
   }
-  parsed.target = targetStart == std::string_view::npos ? "/" : std::string(rest.substr(targetStart));
-  if (parsed.target.front() == '?') parsed.target.insert(0, "/");
+  // A query straight after the host still asks for the root.
+  const std::string_view target =
+      targetStart == std::string_view::npos ? std::string_view() : rest.substr(targetStart);
+  if (target.empty() || target.front() == '?') parsed.target.push_back('/');
+  parsed.target.append(target);
   parsed.path = parsed.target.substr(0, parsed.target.find('?'));
   return parsed;
 }
