@@ -29,6 +29,14 @@ std::wstring TNTNetConnection::DisplayName() const {
   return FName;
 }
 
+bool TNTNetConnection::ReadConfigurationFlag(
+    const std::function<HRESULT(INetSharingConfiguration&, VARIANT_BOOL*)>& read) {
+  if (!FSharingConfiguration) return false;
+  VARIANT_BOOL value = 0;
+  OleCheck(read(*FSharingConfiguration, &value));
+  return value != 0;
+}
+
 int TNTNetConnection::Index() const { return FList.IndexOf(*this); }
 
 void TNTNetConnection::Refresh() {
@@ -53,10 +61,10 @@ uint32_t TNTNetConnection::Status() {
 }
 
 bool TNTNetConnection::SharingEnabled() {
-  if (!FSharingConfiguration) return false;
-  VARIANT_BOOL enabled = 0;
-  OleCheck(FSharingConfiguration->get_SharingEnabled(&enabled));
-  return enabled != 0;
+  return ReadConfigurationFlag(
+      [](INetSharingConfiguration& configuration, VARIANT_BOOL* enabled) {
+        return configuration.get_SharingEnabled(enabled);
+      });
 }
 
 void TNTNetConnection::SetSharingEnabled(bool enabled) {
@@ -76,10 +84,10 @@ void TNTNetConnection::SetSharingConnectionType(uint32_t sharingType) {
 }
 
 bool TNTNetConnection::FirewallEnabled() {
-  if (!FSharingConfiguration) return false;
-  VARIANT_BOOL enabled = 0;
-  OleCheck(FSharingConfiguration->get_InternetFirewallEnabled(&enabled));
-  return enabled != 0;
+  return ReadConfigurationFlag(
+      [](INetSharingConfiguration& configuration, VARIANT_BOOL* enabled) {
+        return configuration.get_InternetFirewallEnabled(enabled);
+      });
 }
 
 void TNTNetConnection::SetFirewallEnabled(bool enabled) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "sharing/NetConfigLibTlb.h"
@@ -56,6 +57,9 @@ class TNTNetConnection {
 
  private:
   void CheckCanShare() const;
+  // A 16-bit boolean of the sharing configuration; false without one.
+  bool ReadConfigurationFlag(
+      const std::function<HRESULT(INetSharingConfiguration&, VARIANT_BOOL*)>& read);
 
   TNTNetConnectionList& FList;
   ComPtr<INetConnection> FConnection;

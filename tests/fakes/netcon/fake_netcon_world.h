@@ -15,8 +15,12 @@
 //                                   Next, EnableSharing, CoCreateInstance, ...) or
 //                                   QueryInterface.INetConnection / QueryInterface.IEnumVARIANT.
 //   computer|NAME                   the computer name (native fake platform only)
-// Numbers are decimal or 0x hexadecimal. When PELANTO_FAKE_NETCON_LOG names a file, the DLL
-// appends one line per call that changes the world, e.g. "EnableSharing {GUID} 1".
+// Numbers are decimal or 0x hexadecimal. When PELANTO_FAKE_NETCON_LOG names a file (a Windows
+// path such as Z:\tmp\log.txt), the DLL appends one UTF-8 line per call that changes the world:
+// "Connect {GUID}", "EnableSharing {GUID} 1", "DisableSharing {GUID}", "Rename {GUID} name", ...
+// Under Wine: register FakeNetcon.dll (target fake_netcon_server) as the InprocServer32 of
+// HKLM\Software\Classes\CLSID\{5C63C1AD-3956-4FF8-8486-40034758315B} with ThreadingModel
+// Apartment, and put NetShell.dll (target fake_netshell) beside the program.
 
 #include <cstdint>
 #include <map>
