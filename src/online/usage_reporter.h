@@ -6,8 +6,6 @@
 #include "online/usage_report.h"
 
 // The window's side of the usage report: message 0x081B, which any program may post.
-inline constexpr unsigned kSendReportMessage = 0x081B;
-
 class UsageReporter {
  public:
   UsageReporter(ReportFacts& facts, std::shared_ptr<ReportContext> context)
