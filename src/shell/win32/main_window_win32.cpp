@@ -78,6 +78,9 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case kAutoStartMessage:
       controller_.WMAutoStart();
       return 0;
+    case kSendReportMessage:
+      usageReport_.WMSendReport();
+      return 0;
     case WM_CLOSE:
       // Closing ends the message loop; the shutdown work runs before the window goes.
       PostQuitMessage(0);

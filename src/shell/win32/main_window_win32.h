@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "online/win32/report_win32.h"
 #include "shell/main_view.h"
 #include "shell/untMain.h"
 #include "shell/win32/platform_ports_win32.h"
@@ -42,6 +43,7 @@ class MainWindow : public MainView {
   WindowsRegistry registry_;
   WindowsDialogs dialogs_;
   TzenTuraMain controller_;
+  WindowsUsageReport usageReport_;
   HWND window_ = nullptr;
   std::wstring networkName_ = L"zentura";
   std::wstring password_ = L"5831027469";
