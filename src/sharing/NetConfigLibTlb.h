@@ -8,6 +8,7 @@
 
 #ifdef _WIN32
 #include <windows.h>
+
 #include <oaidl.h>
 #include <objbase.h>
 #else
@@ -88,8 +89,9 @@ struct INetSharingManager : IDispatch {
                                                                IDispatch** connections) = 0;
   virtual HRESULT STDMETHODCALLTYPE get_INetSharingConfigurationForINetConnection(
       INetConnection* connection, INetSharingConfiguration** configuration) = 0;
-  virtual HRESULT STDMETHODCALLTYPE get_EnumEveryConnection(
-      INetSharingEveryConnectionCollection** connections) = 0;
-  virtual HRESULT STDMETHODCALLTYPE get_NetConnectionProps(INetConnection* connection,
-                                                           IDispatch** properties) = 0;  // not called
+  virtual HRESULT STDMETHODCALLTYPE
+  get_EnumEveryConnection(INetSharingEveryConnectionCollection** connections) = 0;
+  virtual HRESULT STDMETHODCALLTYPE
+  get_NetConnectionProps(INetConnection* connection,
+                         IDispatch** properties) = 0;  // not called
 };

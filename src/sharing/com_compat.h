@@ -66,12 +66,12 @@ inline constexpr VARTYPE VT_I4 = 3;
 inline constexpr VARTYPE VT_DISPATCH = 9;
 inline constexpr VARTYPE VT_UNKNOWN = 13;
 
-inline constexpr IID IID_IUnknown = {0x00000000, 0x0000, 0x0000,
-                                     {0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
-inline constexpr IID IID_IDispatch = {0x00020400, 0x0000, 0x0000,
-                                      {0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
-inline constexpr IID IID_IEnumVARIANT = {0x00020404, 0x0000, 0x0000,
-                                         {0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
+inline constexpr IID IID_IUnknown = {
+    0x00000000, 0x0000, 0x0000, {0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
+inline constexpr IID IID_IDispatch = {
+    0x00020400, 0x0000, 0x0000, {0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
+inline constexpr IID IID_IEnumVARIANT = {
+    0x00020404, 0x0000, 0x0000, {0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
 
 struct ITypeInfo;
 struct DISPPARAMS;
@@ -122,7 +122,10 @@ struct IEnumVARIANT : IUnknown {
   ~IEnumVARIANT() = default;
 };
 
-inline void VariantInit(VARIANT* value) { value->vt = VT_EMPTY; value->punkVal = nullptr; }
+inline void VariantInit(VARIANT* value) {
+  value->vt = VT_EMPTY;
+  value->punkVal = nullptr;
+}
 
 // Releases an interface the variant holds and leaves it empty.
 inline HRESULT VariantClear(VARIANT* value) {

@@ -5,10 +5,16 @@
 
 namespace {
 
-constexpr std::array<const wchar_t*, 10> kMediaTypeNames = {
-    L"NCM_NONE",   L"NCM_DIRECT", L"NCM_ISDN",   L"NCM_LAN",
-    L"NCM_PHONE",  L"NCM_TUNNEL", L"NCM_PPPOE",  L"NCM_BRIDGE",
-    L"NCM_SHAREDACCESSHOST_LAN",  L"NCM_SHAREDACCESSHOST_RAS"};
+constexpr std::array<const wchar_t*, 10> kMediaTypeNames = {L"NCM_NONE",
+                                                            L"NCM_DIRECT",
+                                                            L"NCM_ISDN",
+                                                            L"NCM_LAN",
+                                                            L"NCM_PHONE",
+                                                            L"NCM_TUNNEL",
+                                                            L"NCM_PPPOE",
+                                                            L"NCM_BRIDGE",
+                                                            L"NCM_SHAREDACCESSHOST_LAN",
+                                                            L"NCM_SHAREDACCESSHOST_RAS"};
 
 constexpr std::array<std::pair<uint32_t, const wchar_t*>, 13> kCharacteristicNames = {{
     {0x0, L"NCCF_NONE"},

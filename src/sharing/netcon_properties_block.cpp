@@ -4,8 +4,7 @@
 
 #include "sharing/com_error.h"
 
-NetconPropertiesBlock::NetconPropertiesBlock(INetConnection& connection,
-                                             SharingPlatform& platform)
+NetconPropertiesBlock::NetconPropertiesBlock(INetConnection& connection, SharingPlatform& platform)
     : platform_(platform) {
   OleCheck(connection.GetProperties(&block_));
   // A success without a block would otherwise be read through a null pointer.
@@ -25,4 +24,6 @@ void NetconPropertiesBlock::Free() {
   }
 }
 
-std::wstring PropertyText(const wchar_t* text) { return text ? std::wstring(text) : std::wstring(); }
+std::wstring PropertyText(const wchar_t* text) {
+  return text ? std::wstring(text) : std::wstring();
+}

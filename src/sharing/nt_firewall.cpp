@@ -20,9 +20,8 @@ TNTFirewall::~TNTFirewall() {
 ComPtr<INetSharingManager> TNTFirewall::GetSharingManager() {
   if (!FNetSharingManager) {
     // A failed creation is no error: the field stays empty and the next need tries again.
-    FPlatform.CoCreateInstance(CLSID_NetSharingManager, nullptr,
-                               RpcConstants::kClsctxInprocServer, IID_INetSharingManager,
-                               FNetSharingManager.ReceiveVoid());
+    FPlatform.CoCreateInstance(CLSID_NetSharingManager, nullptr, RpcConstants::kClsctxInprocServer,
+                               IID_INetSharingManager, FNetSharingManager.ReceiveVoid());
   }
   return FNetSharingManager;
 }

@@ -61,10 +61,9 @@ uint32_t TNTNetConnection::Status() {
 }
 
 bool TNTNetConnection::SharingEnabled() {
-  return ReadConfigurationFlag(
-      [](INetSharingConfiguration& configuration, VARIANT_BOOL* enabled) {
-        return configuration.get_SharingEnabled(enabled);
-      });
+  return ReadConfigurationFlag([](INetSharingConfiguration& configuration, VARIANT_BOOL* enabled) {
+    return configuration.get_SharingEnabled(enabled);
+  });
 }
 
 void TNTNetConnection::SetSharingEnabled(bool enabled) {
@@ -84,10 +83,9 @@ void TNTNetConnection::SetSharingConnectionType(uint32_t sharingType) {
 }
 
 bool TNTNetConnection::FirewallEnabled() {
-  return ReadConfigurationFlag(
-      [](INetSharingConfiguration& configuration, VARIANT_BOOL* enabled) {
-        return configuration.get_InternetFirewallEnabled(enabled);
-      });
+  return ReadConfigurationFlag([](INetSharingConfiguration& configuration, VARIANT_BOOL* enabled) {
+    return configuration.get_InternetFirewallEnabled(enabled);
+  });
 }
 
 void TNTNetConnection::SetFirewallEnabled(bool enabled) {

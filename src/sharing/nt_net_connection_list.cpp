@@ -17,8 +17,8 @@ TNTNetConnection& TNTNetConnectionList::Items(int index) const {
 
 TNTNetConnection& TNTNetConnectionList::Add(ComPtr<INetConnection> connection,
                                             ComPtr<INetSharingConfiguration> sharingConfiguration) {
-  items_.push_back(
-      std::make_unique<TNTNetConnection>(*this, std::move(connection), std::move(sharingConfiguration)));
+  items_.push_back(std::make_unique<TNTNetConnection>(*this, std::move(connection),
+                                                      std::move(sharingConfiguration)));
   TNTNetConnection& item = *items_.back();
   try {
     item.Refresh();
@@ -41,6 +41,4 @@ int TNTNetConnectionList::IndexOf(const TNTNetConnection& item) const {
   return -1;
 }
 
-void TNTNetConnectionList::Clear() {
-  items_.clear();
-}
+void TNTNetConnectionList::Clear() { items_.clear(); }

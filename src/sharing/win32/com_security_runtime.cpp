@@ -18,11 +18,10 @@ HRESULT SystemComSecurityRuntime::InitializeSecurity(
     void* securityDescriptor, int32_t authenticationServiceCount, void* authenticationServices,
     void* reserved1, uint32_t authenticationLevel, uint32_t impersonationLevel,
     void* authenticationList, uint32_t capabilities, void* reserved3) {
-  return CoInitializeSecurity(static_cast<PSECURITY_DESCRIPTOR>(securityDescriptor),
-                              authenticationServiceCount,
-                              static_cast<SOLE_AUTHENTICATION_SERVICE*>(authenticationServices),
-                              reserved1, authenticationLevel, impersonationLevel,
-                              authenticationList, capabilities, reserved3);
+  return CoInitializeSecurity(
+      static_cast<PSECURITY_DESCRIPTOR>(securityDescriptor), authenticationServiceCount,
+      static_cast<SOLE_AUTHENTICATION_SERVICE*>(authenticationServices), reserved1,
+      authenticationLevel, impersonationLevel, authenticationList, capabilities, reserved3);
 }
 
 void InitThreadComSecurity() {

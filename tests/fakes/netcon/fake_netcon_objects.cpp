@@ -147,8 +147,8 @@ HRESULT FakeSharingConfiguration::EnableInternetFirewall() {
 
 HRESULT FakeSharingConfiguration::get_EnumPortMappings(uint32_t, IDispatch**) { return E_NOTIMPL; }
 
-HRESULT FakeSharingConfiguration::AddPortMapping(BSTR, UCHAR, USHORT, USHORT, DWORD, BSTR,
-                                                 uint32_t, IDispatch**) {
+HRESULT FakeSharingConfiguration::AddPortMapping(BSTR, UCHAR, USHORT, USHORT, DWORD, BSTR, uint32_t,
+                                                 IDispatch**) {
   return E_NOTIMPL;
 }
 

@@ -76,8 +76,8 @@ class FakeSharingManager : public FakeDispatchObject<INetSharingManager> {
   HRESULT STDMETHODCALLTYPE get_EnumPrivateConnections(uint32_t, IDispatch**) override;
   HRESULT STDMETHODCALLTYPE get_INetSharingConfigurationForINetConnection(
       INetConnection* connection, INetSharingConfiguration** configuration) override;
-  HRESULT STDMETHODCALLTYPE get_EnumEveryConnection(
-      INetSharingEveryConnectionCollection** connections) override;
+  HRESULT STDMETHODCALLTYPE
+  get_EnumEveryConnection(INetSharingEveryConnectionCollection** connections) override;
   HRESULT STDMETHODCALLTYPE get_NetConnectionProps(INetConnection*, IDispatch**) override;
 };
 

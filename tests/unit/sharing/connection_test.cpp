@@ -2,9 +2,9 @@
 
 #include <optional>
 
+#include "error_of.h"
 #include "sharing/NTFireWall.h"
 #include "sharing/com_error.h"
-#include "error_of.h"
 #include "sharing_test_fixture.h"
 
 namespace {
@@ -52,8 +52,8 @@ TEST_F(ConnectionTest, ABridgeIsRefusedButCanStillBeSwitchedOff) {
 }
 
 TEST_F(ConnectionTest, MediaTypesOutsideOneToSixAreRefusedByNameOrNumber) {
-  for (auto [mediaType, name] : {std::pair{0u, L"NCM_NONE"}, {9u, L"NCM_SHAREDACCESSHOST_RAS"},
-                                 {10u, L"10"}}) {
+  for (auto [mediaType, name] :
+       {std::pair{0u, L"NCM_NONE"}, {9u, L"NCM_SHAREDACCESSHOST_RAS"}, {10u, L"10"}}) {
     Record(1).mediaType = mediaType;
     Item(1).Refresh();
     EXPECT_EQ(ErrorOf([&] { Item(1).EnableSharing(ICSSHARINGTYPE_PRIVATE); }),

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "common/app_error.h"
+#include "error_of.h"
 #include "sharing/NTFireWall.h"
 #include "sharing/com_error.h"
-#include "error_of.h"
 #include "sharing_test_fixture.h"
 
 namespace {

@@ -25,8 +25,8 @@ void OnNewThread(const std::function<void()>& work) { std::thread(work).join(); 
 TEST(InitThreadComSecurity, CallsTheRuntimeOnceWithTheDocumentedArguments) {
   MockComSecurityRuntime runtime;
   EXPECT_CALL(runtime, InitializeEx(IsNull(), 2u)).WillOnce(Return(S_OK));
-  EXPECT_CALL(runtime, InitializeSecurity(IsNull(), -1, IsNull(), IsNull(), 0u, 3u, IsNull(), 0u,
-                                          IsNull()))
+  EXPECT_CALL(runtime,
+              InitializeSecurity(IsNull(), -1, IsNull(), IsNull(), 0u, 3u, IsNull(), 0u, IsNull()))
       .WillOnce(Return(S_OK));
   OnNewThread([&] {
     InitThreadComSecurity(runtime);

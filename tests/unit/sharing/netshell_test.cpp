@@ -1,8 +1,9 @@
+#include "sharing/NetShell.h"
+
 #include <gtest/gtest.h>
 
 #include "common/app_error.h"
 #include "fakes/netcon/fake_sharing_platform.h"
-#include "sharing/NetShell.h"
 
 namespace {
 

@@ -4,6 +4,7 @@
 // check reference counts and properties blocks.
 
 #include <windows.h>
+
 #include <objbase.h>
 
 #include <string>

@@ -3,14 +3,15 @@
 // system's routine does, with the COM task allocator.
 
 #include <windows.h>
+
 #include <objbase.h>
 
 #include "sharing/NetConfigLibTlb.h"
 
 using FreeBlockFunction = void (*)(NETCON_PROPERTIES*);
 
-extern "C" __declspec(dllexport) void STDAPICALLTYPE NcFreeNetconProperties(
-    NETCON_PROPERTIES* properties) {
+extern "C" __declspec(dllexport) void STDAPICALLTYPE
+    NcFreeNetconProperties(NETCON_PROPERTIES* properties) {
   if (!properties) return;
   if (HMODULE world = GetModuleHandleW(L"FakeNetcon.dll")) {
     const FARPROC routine = GetProcAddress(world, "FakeNetconFreeBlock");
