@@ -26,6 +26,10 @@ std::wstring ApplicationDirectory();
 DWORD OsMajorVersion();
 bool IsVistaOrLater();
 
+// Reads a string value of an open key: true for REG_SZ or REG_EXPAND_SZ (not expanded), with
+// the text up to its first NUL; `isString` tells whether the value exists as a string type.
+bool ReadStringValue(HKEY key, std::wstring_view valueName, std::wstring& text, bool& exists);
+
 // The text of a REG_SZ or REG_EXPAND_SZ value (not expanded), or `defaultValue`.
 std::wstring ReadRegistryString(HKEY root, std::wstring_view keyPath, std::wstring_view valueName,
                                 std::wstring_view defaultValue);

@@ -1,7 +1,5 @@
 #include "shell/win32/platform_ports_win32.h"
 
-#include <vector>
-
 #include "common/win32/helpers.h"
 #include "common/win32/reg_key.h"
 
@@ -22,20 +20,10 @@ class WindowsRegistryKey : public RegistryKey {
   explicit WindowsRegistryKey(RegKey key) : key_(std::move(key)) {}
 
   StoredValue Read(std::wstring_view name) override {
-    const std::wstring valueName(name);
-    DWORD type = 0, size = 0;
-    if (RegQueryValueExW(key_.Get(), valueName.c_str(), nullptr, &type, nullptr, &size) !=
-        ERROR_SUCCESS) {
-      return {};
-    }
-    if (type != REG_SZ && type != REG_EXPAND_SZ) return {StoredValue::Kind::OtherType, {}};
-    std::vector<wchar_t> buffer(size / sizeof(wchar_t) + 1, L'\0');
-    DWORD bytes = static_cast<DWORD>((buffer.size() - 1) * sizeof(wchar_t));
-    if (RegQueryValueExW(key_.Get(), valueName.c_str(), nullptr, &type,
-                         reinterpret_cast<BYTE*>(buffer.data()), &bytes) != ERROR_SUCCESS) {
-      return {};
-    }
-    return {StoredValue::Kind::String, std::wstring(buffer.data())};
+    std::wstring text;
+    bool exists = false;
+    if (ReadStringValue(key_.Get(), name, text, exists)) return {StoredValue::Kind::String, text};
+    return {exists ? StoredValue::Kind::OtherType : StoredValue::Kind::Missing, {}};
   }
 
   bool WriteString(std::wstring_view name, std::wstring_view value) override {

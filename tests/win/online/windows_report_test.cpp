@@ -10,8 +10,8 @@
 #include "online/hosts.h"
 #include "online/http_url.h"
 #include "online/report_code.h"
-#include "online/wire_text.h"
 #include "online/win32/report_win32.h"
+#include "online/wire_text.h"
 
 using namespace std::chrono_literals;
 using ::testing::HasSubstr;
@@ -20,7 +20,9 @@ namespace {
 
 constexpr wchar_t kSettingsKey[] = L"Software\\zenTura";
 
-std::string Body(const std::string& request) { return request.substr(request.find("\r\n\r\n") + 4); }
+std::string Body(const std::string& request) {
+  return request.substr(request.find("\r\n\r\n") + 4);
+}
 
 // Sets or (with nullptr) deletes the "UID" value of the test prefix's registry.
 void SetUid(const wchar_t* value) {
@@ -44,7 +46,8 @@ std::string ReportBody(RecordingServer& server) {
   report.WMSendReport();
   report.Context().WaitUntilIdle();
   const auto requests = server.Requests();
-  return requests.size() == 2 ? Body(requests[1]) : "(" + std::to_string(requests.size()) + " requests)";
+  return requests.size() == 2 ? Body(requests[1])
+                              : "(" + std::to_string(requests.size()) + " requests)";
 }
 
 }  // namespace
@@ -60,8 +63,8 @@ TEST(WindowsReport, FileVersionOfTheRunningProgramAndOfFilesWithoutOne) {
 
 TEST(WindowsReport, MacAddressIsTwelveHexDigitsOrEmpty) {
   const std::string mac = AsciiFromWide(GetMacAddress(0));
-  EXPECT_TRUE(mac.empty() || (mac.size() == 12 &&
-                              mac.find_first_not_of("0123456789ABCDEF") == std::string::npos))
+  EXPECT_TRUE(mac.empty() ||
+              (mac.size() == 12 && mac.find_first_not_of("0123456789ABCDEF") == std::string::npos))
       << mac;
   EXPECT_EQ(GetMacAddress(255), L"");
 }
