@@ -23,15 +23,28 @@ HeadlessHost::HeadlessHost(SizeF size, FontLibrary& fonts)
 
 HeadlessHost::~HeadlessHost() { scene_.reset(); }
 
+bool HeadlessHost::ClockRunning() const {
+  if (scene_->Clock().Running()) return true;
+  for (const auto& p : popups_) {
+    if (p->open && p->scene->Clock().Running()) return true;
+  }
+  return false;
+}
+
 void HeadlessHost::Advance(uint32_t ms) {
   for (uint32_t i = 0; i < ms; ++i) {
     ++now_;
-    if (!clockRunning_) {
+    if (!ClockRunning()) {
       sinceTick_ = 0;
       continue;
     }
     if (++sinceTick_ >= AnimationClock::kIntervalMs) {
       sinceTick_ = 0;
+      // Popup windows have timers of their own; here one clock drives every open scene.
+      const auto popups = popups_;
+      for (const auto& p : popups) {
+        if (p->open) p->scene->Tick();
+      }
       scene_->Tick();
       Render();
     }

@@ -30,7 +30,10 @@ class HeadlessHost : public SceneHost {
   // Moves time on by `ms`, ticking the scene every 33 ms while its clock runs, rendering after
   // each tick as the window would.
   void Advance(uint32_t ms);
-  bool ClockRunning() const { return clockRunning_; }
+  // Some scene's clock (the window's or an open popup's) runs.
+  bool ClockRunning() const;
+  // Moves time on without any tick, as a handler that keeps the thread busy does.
+  void Stall(uint32_t ms) { now_ += ms; }
   // What a wait does between checks: by default the clock moves on by one timer interval.
   std::function<void()> onDispatch;
   int DispatchCount() const { return dispatches_; }
@@ -66,7 +69,7 @@ class HeadlessHost : public SceneHost {
   void MoveWindowBy(int dx, int dy) override;
   void SetMouseCapture(bool captured) override { mouseCaptured = captured; }
   void ShowTooltip(const std::wstring& text, PointF) override { tooltip = text; }
-  void SetClockRunning(bool running) override { clockRunning_ = running; }
+  void SetClockRunning(bool) override {}
   uint32_t TickCount() override { return now_; }
   void DispatchPendingMessages() override;
   bool IsEnding() override { return ending; }
@@ -79,7 +82,6 @@ class HeadlessHost : public SceneHost {
   std::unique_ptr<Scene> scene_;
   uint32_t now_ = 1000;
   uint32_t sinceTick_ = 0;
-  bool clockRunning_ = false;
   int dispatches_ = 0;
   std::vector<std::shared_ptr<OpenedPopup>> popups_;
 };

@@ -66,9 +66,7 @@ TEST_F(AnimationTest, AdvancesByElapsedTimeNotByTicks) {
   host.Advance(33);
   EXPECT_NEAR(box->Position().x, 13.3f, 0.1f);
   // A busy thread: the next tick comes late and the animation catches up, then ends.
-  host.SetClockRunning(false);
-  host.Advance(2000);
-  host.SetClockRunning(true);
+  host.Stall(2000);
   host.Advance(33);
   EXPECT_FLOAT_EQ(box->Position().x, 110);
   EXPECT_FALSE(host.ClockRunning());
