@@ -26,7 +26,8 @@ std::string Lower(std::string_view text) {
 // The request's directory: its path up to the last "/", that "/" dropped.
 std::string DefaultPath(std::string_view requestPath) {
   const size_t slash = requestPath.rfind('/');
-  return slash == std::string_view::npos ? std::string() : std::string(requestPath.substr(0, slash));
+  return slash == std::string_view::npos ? std::string()
+                                         : std::string(requestPath.substr(0, slash));
 }
 
 bool DomainMatches(std::string_view host, std::string_view domain) {
@@ -58,8 +59,9 @@ void CookieStore::Add(std::string_view setCookie, std::string_view host,
   cookie.path = DefaultPath(requestPath);
   bool expired = false;
 
-  std::string_view attributes =
-      firstSemicolon == std::string_view::npos ? std::string_view() : setCookie.substr(firstSemicolon);
+  std::string_view attributes = firstSemicolon == std::string_view::npos
+                                    ? std::string_view()
+                                    : setCookie.substr(firstSemicolon);
   while (!attributes.empty()) {
     attributes.remove_prefix(1);  // the ";"
     const size_t next = attributes.find(';');
@@ -107,8 +109,9 @@ std::string CookieStore::HeaderFor(std::string_view host, std::string_view path)
     if (Applies(cookie, host, path)) sent.push_back(&cookie);
   }
   // More specific paths first, as browsers do; otherwise in the order received.
-  std::stable_sort(sent.begin(), sent.end(),
-                   [](const Cookie* a, const Cookie* b) { return a->path.size() > b->path.size(); });
+  std::stable_sort(sent.begin(), sent.end(), [](const Cookie* a, const Cookie* b) {
+    return a->path.size() > b->path.size();
+  });
   std::string header;
   for (const Cookie* cookie : sent) {
     if (!header.empty()) header += "; ";

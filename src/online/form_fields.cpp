@@ -27,8 +27,9 @@ void AppendPercentGroups(std::string_view bytes, std::string& out) {
 
 void FieldList::Set(std::wstring_view name, std::wstring_view value) {
   const std::wstring key = LowerAsciiLetters(name);
-  auto same = std::find_if(fields_.begin(), fields_.end(),
-                           [&](const auto& field) { return LowerAsciiLetters(field.first) == key; });
+  auto same = std::find_if(fields_.begin(), fields_.end(), [&](const auto& field) {
+    return LowerAsciiLetters(field.first) == key;
+  });
   if (value.empty()) {
     if (same != fields_.end()) fields_.erase(same);
   } else if (same != fields_.end()) {

@@ -32,7 +32,8 @@ std::vector<std::string> HttpAnswer::AllHeaders(std::string_view name) const {
 bool IsSuccess(const HttpAnswer& answer) {
   if (answer.status < 200 || answer.status > 299) return false;
   bool hasLocation = false;
-  for (const auto& header : answer.headers) hasLocation |= EqualsIgnoringCase(header.first, "Location");
+  for (const auto& header : answer.headers)
+    hasLocation |= EqualsIgnoringCase(header.first, "Location");
   return !hasLocation || answer.status == 201;
 }
 

@@ -14,7 +14,7 @@ struct HttpAnswer {
   std::string statusLine;  // exactly as received, without its line end
   int status = 0;
   bool http11 = true;
-  HeaderList headers;      // in the order received, values trimmed
+  HeaderList headers;  // in the order received, values trimmed
   std::string body;
   bool closedByServer = false;  // the body ended with the connection
 

@@ -4,9 +4,7 @@
 #include "online/http_request_text.h"
 #include "online/wire_text.h"
 
-std::string HttpClient::Get(std::string_view url) {
-  return Exchange(false, ParseHttpUrl(url), {});
-}
+std::string HttpClient::Get(std::string_view url) { return Exchange(false, ParseHttpUrl(url), {}); }
 
 std::string HttpClient::PostForm(std::string_view url, const FieldList& fields) {
   const HttpUrl parsed = ParseHttpUrl(url);

@@ -36,8 +36,8 @@ sendTJ::sendTJ(std::shared_ptr<ReportContext> context, std::wstring uid, std::ws
       v(std::move(v)),
       ppm(std::move(ppm)) {}
 
-bool sendTJ::create(const std::shared_ptr<ReportContext>& context, std::wstring uid,
-                    std::wstring c, std::wstring v, std::wstring ppm) {
+bool sendTJ::create(const std::shared_ptr<ReportContext>& context, std::wstring uid, std::wstring c,
+                    std::wstring v, std::wstring ppm) {
   if (!context->TryTakePlace()) return false;
   std::unique_ptr<sendTJ> report(
       new sendTJ(context, std::move(uid), std::move(c), std::move(v), std::move(ppm)));

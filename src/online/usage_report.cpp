@@ -16,6 +16,7 @@ void SendUsageReport(HttpClient& client, const TAMTJ& values, std::wstring_view 
   fields.Set(L"mac", mac);
   fields.Set(L"v", values._v);
   fields.Set(L"ppm", values._ppm);
-  fields.Set(L"code", MakeReportCode(fields.Value(L"mac"), fields.Value(L"v"), fields.Value(L"uid")));
+  fields.Set(L"code",
+             MakeReportCode(fields.Value(L"mac"), fields.Value(L"v"), fields.Value(L"uid")));
   client.PostForm(server + kSignPath, fields);
 }

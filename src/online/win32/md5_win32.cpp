@@ -1,5 +1,5 @@
-#include <windows.h>
 #include <wincrypt.h>
+#include <windows.h>
 
 #include "online/hex.h"
 #include "online/md5.h"

@@ -21,7 +21,9 @@ std::wstring WindowsUsageReport::Facts::Uid() {
   return ReadRegistryString(HKEY_CURRENT_USER, L"Software\\zenTura", L"UID", L"1015");
 }
 
-std::wstring WindowsUsageReport::Facts::ProgramVersion() { return GetFileVersion(ExecutablePath()); }
+std::wstring WindowsUsageReport::Facts::ProgramVersion() {
+  return GetFileVersion(ExecutablePath());
+}
 
 WindowsUsageReport::WindowsUsageReport()
     : context_(std::make_shared<ReportContext>(std::make_unique<WindowsReportServices>())),

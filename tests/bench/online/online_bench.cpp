@@ -38,7 +38,8 @@ BENCHMARK(BM_ReadChunkedAnswer)->Arg(16)->Arg(128)->Arg(1024);
 void BM_CookieHeader(benchmark::State& state) {
   CookieStore store;
   for (int i = 0; i < 50; ++i) {
-    store.Add("name" + std::to_string(i) + "=value; path=/p" + std::to_string(i % 5), "h.test", "/");
+    store.Add("name" + std::to_string(i) + "=value; path=/p" + std::to_string(i % 5), "h.test",
+              "/");
   }
   for (auto _ : state) benchmark::DoNotOptimize(store.HeaderFor("h.test", "/p3/page"));
 }

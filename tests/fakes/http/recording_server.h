@@ -8,9 +8,9 @@
 
 // What the server does with one request.
 struct ServerAnswer {
-  std::string bytes;             // written as they stand
-  bool closeAfter = false;       // close the connection after writing
-  bool silent = false;           // write nothing and hold the connection open
+  std::string bytes;                   // written as they stand
+  bool closeAfter = false;             // close the connection after writing
+  bool silent = false;                 // write nothing and hold the connection open
   std::chrono::milliseconds delay{0};  // wait before writing
 };
 

@@ -15,7 +15,8 @@ class ScriptedHttpConnection : public HttpConnection {
 
   bool Receive(std::string& buffer) override {
     if (offset_ >= script_.answer.size()) return false;
-    const size_t count = std::min(std::max<size_t>(script_.chunkSize, 1), script_.answer.size() - offset_);
+    const size_t count =
+        std::min(std::max<size_t>(script_.chunkSize, 1), script_.answer.size() - offset_);
     buffer.append(script_.answer, offset_, count);
     offset_ += count;
     return true;
@@ -30,8 +31,7 @@ class ScriptedHttpConnection : public HttpConnection {
 
 }  // namespace
 
-std::unique_ptr<HttpConnection> ScriptedConnector::Connect(const std::string& host,
-                                                           uint16_t port) {
+std::unique_ptr<HttpConnection> ScriptedConnector::Connect(const std::string& host, uint16_t port) {
   attempts_.push_back(host + ":" + std::to_string(port));
   if (scripts_.empty()) throw AppError(L"Socket Error # 10061\r\nConnection refused.");
   ScriptedConnection script = std::move(scripts_.front());

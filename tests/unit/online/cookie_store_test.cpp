@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "online/cookie_store.h"
+
+#include <gtest/gtest.h>
 
 TEST(CookieStore, RootRequestCookieAppliesToEveryPathOfItsHost) {
   CookieStore store;

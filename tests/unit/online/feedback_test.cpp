@@ -1,3 +1,5 @@
+#include "online/feedback.h"
+
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -5,7 +7,6 @@
 #include "common/text.h"
 #include "fakes/http/scripted_connector.h"
 #include "online/comment_form.h"
-#include "online/feedback.h"
 
 using ::testing::HasSubstr;
 
@@ -26,8 +27,7 @@ class FakeFeedbackWindow : public FeedbackWindow {
   std::wstring NetworkNameText() const override { return networkName; }
   bool CommentTimerOn() const override { return timerOn; }
   void SetCommentTimer(bool on) override { timerOn = on; }
-  void ShowInfoMessage(std::wstring_view text, std::wstring_view caption,
-                       uint32_t flags) override {
+  void ShowInfoMessage(std::wstring_view text, std::wstring_view caption, uint32_t flags) override {
     messages.push_back(std::wstring(text) + L"|" + std::wstring(caption) + L"|" +
                        std::to_wstring(flags));
   }
@@ -43,7 +43,9 @@ class FakeFeedbackWindow : public FeedbackWindow {
   std::vector<std::wstring> pages;
 };
 
-std::string Body(const std::string& request) { return request.substr(request.find("\r\n\r\n") + 4); }
+std::string Body(const std::string& request) {
+  return request.substr(request.find("\r\n\r\n") + 4);
+}
 
 }  // namespace
 

@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "online/form_fields.h"
+
+#include <gtest/gtest.h>
 
 TEST(FieldList, SetAppendsReplacesAnyCaseAndEmptyRemoves) {
   FieldList fields;

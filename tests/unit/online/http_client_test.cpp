@@ -1,8 +1,10 @@
+#include "online/http_client.h"
+
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include "fakes/http/scripted_connector.h"
-#include "online/http_client.h"
+#include "unit/online/failure_message.h"
 
 using ::testing::HasSubstr;
 using ::testing::StartsWith;
@@ -10,17 +12,6 @@ using ::testing::StartsWith;
 namespace {
 
 constexpr char kOk[] = "HTTP/1.1 200 OK\r\nContent-Length: 2\r\n\r\nok";
-
-// The message of the failure that `request` throws.
-template <typename Request>
-std::wstring FailureOf(Request request) {
-  try {
-    request();
-  } catch (const AppError& error) {
-    return error.Message();
-  }
-  return L"(no failure)";
-}
 
 }  // namespace
 
@@ -83,9 +74,9 @@ TEST(HttpClient, SuccessfulAnswers) {
 }
 
 TEST(HttpClient, ServerClosingEarlyFailsGracefully) {
-  for (const std::string answer : {"", "HTTP/1.1 200 OK\r\nContent-Le",
-                                   "HTTP/1.1 200 OK\r\nContent-Length: 10\r\n\r\nshort",
-                                   "HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n5\r\nab"}) {
+  for (const std::string answer :
+       {"", "HTTP/1.1 200 OK\r\nContent-Le", "HTTP/1.1 200 OK\r\nContent-Length: 10\r\n\r\nshort",
+        "HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n5\r\nab"}) {
     ScriptedConnector connector;
     connector.Add({answer});
     HttpClient client(connector);
@@ -104,7 +95,8 @@ TEST(HttpClient, GarbageAnswerFailsWithAMessage) {
 
 TEST(HttpClient, GetKeepsTheConnectionUnlessTheAnswerSaysClose) {
   ScriptedConnector connector;
-  connector.Add({std::string(kOk) + "HTTP/1.1 200 OK\r\nConnection: close\r\nContent-Length: 1\r\n\r\n2"});
+  connector.Add(
+      {std::string(kOk) + "HTTP/1.1 200 OK\r\nConnection: close\r\nContent-Length: 1\r\n\r\n2"});
   connector.Add({kOk});
   HttpClient client(connector);
   EXPECT_EQ(client.Get("http://h.test/a"), "ok");
@@ -147,8 +139,10 @@ TEST(HttpClient, PostAlwaysConnectsAfreshAndKeepsOnlyOnKeepAlive) {
 
 TEST(HttpClient, CookieOfOneAnswerGoesWithTheNextRequestOfTheSameClientOnly) {
   ScriptedConnector connector;
-  connector.Add({"HTTP/1.1 200 OK\r\nSet-Cookie: sid=42; path=/\r\nset-cookie2: v=2\r\n"
-                 "Content-Length: 0\r\n\r\n" + std::string(kOk)});
+  connector.Add(
+      {"HTTP/1.1 200 OK\r\nSet-Cookie: sid=42; path=/\r\nset-cookie2: v=2\r\n"
+       "Content-Length: 0\r\n\r\n" +
+       std::string(kOk)});
   connector.Add({kOk});
   {
     HttpClient client(connector);
@@ -160,6 +154,7 @@ TEST(HttpClient, CookieOfOneAnswerGoesWithTheNextRequestOfTheSameClientOnly) {
   HttpClient fresh(connector);
   fresh.Get("http://h.test/dir/c");
   ASSERT_EQ(connector.Sent().size(), 2u);
+  // "v" got the request's directory as its path, which is more specific than "/".
   EXPECT_THAT(connector.Sent()[0],
               HasSubstr("GET /dir/b HTTP/1.1\r\nHost: h.test\r\nAccept: text/html, */*\r\n"
                         "Accept-Encoding: identity\r\n"

@@ -1,6 +1,7 @@
+#include "online/http_request_text.h"
+
 #include <gtest/gtest.h>
 
-#include "online/http_request_text.h"
 #include "online/http_url.h"
 
 TEST(RequestText, GetCarriesOnlyTheFixedRows) {

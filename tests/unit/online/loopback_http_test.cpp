@@ -6,6 +6,7 @@
 #include "online/asio_connector.h"
 #include "online/http_client.h"
 #include "online/socket_error.h"
+#include "unit/online/failure_message.h"
 
 using namespace std::chrono_literals;
 using ::testing::HasSubstr;
@@ -19,16 +20,6 @@ std::string Url(const RecordingServer& server, std::string_view target) {
   return "http://" + server.Host() + std::string(target);
 }
 
-template <typename Request>
-std::wstring FailureOf(Request request) {
-  try {
-    request();
-  } catch (const AppError& error) {
-    return error.Message();
-  }
-  return L"(no failure)";
-}
-
 // A port that nothing listens on: taken from a server that has gone again.
 uint16_t ClosedPort() {
   RecordingServer gone;
@@ -39,7 +30,8 @@ uint16_t ClosedPort() {
 
 TEST(LoopbackHttp, GetAndPostBytesWithTheTokenCookieCarriedOver) {
   RecordingServer server;
-  server.Answer({"HTTP/1.1 200 OK\r\nSet-Cookie: sid=42; path=/\r\nContent-Length: 5\r\n\r\ntoken"});
+  server.Answer(
+      {"HTTP/1.1 200 OK\r\nSet-Cookie: sid=42; path=/\r\nContent-Length: 5\r\n\r\ntoken"});
   server.Answer({"HTTP/1.1 200 OK\r\nContent-Length: 0\r\n\r\n"});
   AsioConnector connector;
   HttpClient client(connector);
@@ -54,27 +46,31 @@ TEST(LoopbackHttp, GetAndPostBytesWithTheTokenCookieCarriedOver) {
   const std::string host = "Host: " + server.Host() + "\r\n";
   const std::vector<std::string> requests = server.Requests();
   ASSERT_EQ(requests.size(), 2u);
-  EXPECT_EQ(requests[0],
-            "GET /interface.php?s=/Count/getToken.html HTTP/1.1\r\n" + host +
-                "Accept: text/html, */*\r\nAccept-Encoding: identity\r\n"
-                "User-Agent: Mozilla/3.0 (compatible; Indy Library)\r\n\r\n");
+  EXPECT_EQ(requests[0], "GET /interface.php?s=/Count/getToken.html HTTP/1.1\r\n" + host +
+                             "Accept: text/html, */*\r\nAccept-Encoding: identity\r\n"
+                             "User-Agent: Mozilla/3.0 (compatible; Indy Library)\r\n\r\n");
   const std::string body = "author=a%20b%26c%2Bd&comment=%E5%8F%91%E8%A1%A8%E8%AF%84%E8%AE%BA";
   EXPECT_EQ(requests[1],
             "POST /interface.php?s=/Count/sign.html HTTP/1.0\r\n"
             "Connection: keep-alive\r\n"
             "Content-Type: application/x-www-form-urlencoded\r\n"
-            "Content-Length: " + std::to_string(body.size()) + "\r\n"
-            "Cookie: sid=42\r\n" + host +
-            "Accept: text/html, */*\r\nAccept-Encoding: identity\r\n"
-            "User-Agent: Mozilla/3.0 (compatible; Indy Library)\r\n"
-            "Cookie2: $Version=\"1\"\r\n\r\n" + body);
+            "Content-Length: " +
+                std::to_string(body.size()) +
+                "\r\n"
+                "Cookie: sid=42\r\n" +
+                host +
+                "Accept: text/html, */*\r\nAccept-Encoding: identity\r\n"
+                "User-Agent: Mozilla/3.0 (compatible; Indy Library)\r\n"
+                "Cookie2: $Version=\"1\"\r\n\r\n" +
+                body);
   EXPECT_EQ(server.Connections(), 2) << "the POST connects afresh";
 }
 
 TEST(LoopbackHttp, ChunkedAndCloseDelimitedBodies) {
   RecordingServer server;
-  server.Answer({"HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n"
-                 "4\r\nchun\r\n3\r\nked\r\n0\r\n\r\n"});
+  server.Answer(
+      {"HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n"
+       "4\r\nchun\r\n3\r\nked\r\n0\r\n\r\n"});
   server.Answer({"HTTP/1.1 200 OK\r\nConnection: close\r\n\r\nto the end", true});
   AsioConnector connector;
   HttpClient client(connector);
@@ -106,8 +102,9 @@ TEST(LoopbackHttp, ServerClosingBeforeTheStatusLine) {
 TEST(LoopbackHttp, RefusedPortAndUnknownHostAreSocketErrors) {
   AsioConnector connector;
   HttpClient client(connector);
-  EXPECT_EQ(FailureOf([&] { client.Get("http://127.0.0.1:" + std::to_string(ClosedPort()) + "/"); }),
-            L"Socket Error # 10061\r\nConnection refused.");
+  EXPECT_EQ(
+      FailureOf([&] { client.Get("http://127.0.0.1:" + std::to_string(ClosedPort()) + "/"); }),
+      L"Socket Error # 10061\r\nConnection refused.");
   EXPECT_EQ(FailureOf([&] { client.Get("http://no-such-host.invalid/"); }),
             L"Socket Error # 11001\r\nHost not found.");
 }
@@ -155,6 +152,7 @@ TEST(LoopbackHttp, ConnectingFromTheWindowThreadDispatchesToo) {
   AsioConnector connector(settings);
   HttpClient client(connector);
   EXPECT_EQ(client.Get(Url(server, "/")), "ok");
-  EXPECT_EQ(FailureOf([&] { client.Get("http://127.0.0.1:" + std::to_string(ClosedPort()) + "/"); }),
-            L"Socket Error # 10061\r\nConnection refused.");
+  EXPECT_EQ(
+      FailureOf([&] { client.Get("http://127.0.0.1:" + std::to_string(ClosedPort()) + "/"); }),
+      L"Socket Error # 10061\r\nConnection refused.");
 }

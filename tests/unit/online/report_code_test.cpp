@@ -1,7 +1,8 @@
+#include "online/report_code.h"
+
 #include <gtest/gtest.h>
 
 #include "online/md5.h"
-#include "online/report_code.h"
 #include "online/version_text.h"
 #include "online/wire_text.h"
 

@@ -20,7 +20,9 @@ constexpr char kToken[] =
     "HTTP/1.1 200 OK\r\nSet-Cookie: sid=42; path=/\r\nContent-Length: 2\r\n\r\n{}";
 constexpr char kSigned[] = "HTTP/1.1 200 OK\r\nContent-Length: 0\r\n\r\n";
 
-std::string Body(const std::string& request) { return request.substr(request.find("\r\n\r\n") + 4); }
+std::string Body(const std::string& request) {
+  return request.substr(request.find("\r\n\r\n") + 4);
+}
 
 std::string ExpectedCode(std::wstring_view mac, std::wstring_view v, std::wstring_view uid) {
   return AsciiFromWide(MakeReportCode(mac, v, uid));
@@ -76,8 +78,9 @@ TEST(UsageReport, VersionMinusOneIsSentAsItStands) {
 }
 
 TEST(UsageReport, FailedTokenRequestSendsNoPost) {
-  for (const std::string answer : {"HTTP/1.1 404 Not Found\r\nContent-Length: 0\r\n\r\n",
-                                   "HTTP/1.1 302 Found\r\nLocation: /x\r\nContent-Length: 0\r\n\r\n"}) {
+  for (const std::string answer :
+       {"HTTP/1.1 404 Not Found\r\nContent-Length: 0\r\n\r\n",
+        "HTTP/1.1 302 Found\r\nLocation: /x\r\nContent-Length: 0\r\n\r\n"}) {
     RecordingServer server;
     server.Answer({answer});
     server.Answer({kSigned});
