@@ -1,5 +1,7 @@
-#include <wincrypt.h>
 #include <windows.h>
+
+// After windows.h, whose types it uses.
+#include <wincrypt.h>
 
 #include "online/hex.h"
 #include "online/md5.h"
