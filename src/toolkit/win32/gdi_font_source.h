@@ -1,0 +1,22 @@
+#pragma once
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "toolkit/font.h"
+
+namespace toolkit::win32 {
+
+// The installed fonts, read through GDI GetFontData. A family whose bold face GDI only
+// simulates is reported without one, so the toolkit emboldens the regular face itself.
+class GdiFontSource : public FontSource {
+ public:
+  std::optional<FontData> Load(const std::wstring& family, bool bold) override;
+  std::vector<std::wstring> FallbackFamilies() const override;
+
+ private:
+  std::map<std::wstring, std::vector<uint8_t>> regular_;
+};
+
+}  // namespace toolkit::win32
