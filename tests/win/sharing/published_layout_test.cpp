@@ -29,13 +29,14 @@ TEST(PublishedLayout, NetconPropertiesFieldsSitWhereTheSdkPutsThem) {
 // method of the same name, so the world's log and counts show exactly the calls made.
 TEST(PublishedLayout, EveryMethodWeCallSitsAtItsPublishedSlot) {
   FakeNetconWorld world;
-  LoadNetconScript(world, "connection|{0000000A-0000-0000-0000-000000000001}|LAN|NIC|0|3|0|off|0\n");
+  LoadNetconScript(world,
+                   "connection|{0000000A-0000-0000-0000-000000000001}|LAN|NIC|0|3|0|off|0\n");
   {
     ComPtr<INetSharingManager> manager;
-    ASSERT_EQ(CreateFakeSharingManager(world, CLSID_NetSharingManager, nullptr,
-                                       CLSCTX_INPROC_SERVER, IID_INetSharingManager,
-                                       manager.ReceiveVoid()),
-              S_OK);
+    ASSERT_EQ(
+        CreateFakeSharingManager(world, CLSID_NetSharingManager, nullptr, CLSCTX_INPROC_SERVER,
+                                 IID_INetSharingManager, manager.ReceiveVoid()),
+        S_OK);
     short installed = 0;
     EXPECT_EQ(PublishedGetSharingInstalled(manager.Get(), &installed), S_OK);
     EXPECT_NE(installed, 0);
@@ -51,9 +52,9 @@ TEST(PublishedLayout, EveryMethodWeCallSitsAtItsPublishedSlot) {
         QueryInterfaceOrRaise<INetConnection>(item.Interface(), IID_INetConnection);
     item.Clear();
     ComPtr<INetSharingConfiguration> configuration;
-    ASSERT_EQ(PublishedGetConfiguration(manager.Get(), connection.Get(),
-                                        configuration.ReceiveVoid()),
-              S_OK);
+    ASSERT_EQ(
+        PublishedGetConfiguration(manager.Get(), connection.Get(), configuration.ReceiveVoid()),
+        S_OK);
     ASSERT_TRUE(configuration);
 
     EXPECT_EQ(PublishedConnect(connection.Get()), S_OK);
@@ -95,10 +96,10 @@ TEST(PublishedLayout, EveryMethodWeCallSitsAtItsPublishedSlot) {
       L"DisableInternetFirewall " + guid,
   };
   EXPECT_EQ(world.LogLines(), expected);
-  for (const char* getter : {"get_SharingInstalled", "get_EnumEveryConnection", "get__NewEnum",
-                             "get_INetSharingConfigurationForINetConnection", "GetProperties",
-                             "get_SharingEnabled", "get_SharingConnectionType",
-                             "get_InternetFirewallEnabled"}) {
+  for (const char* getter :
+       {"get_SharingInstalled", "get_EnumEveryConnection", "get__NewEnum",
+        "get_INetSharingConfigurationForINetConnection", "GetProperties", "get_SharingEnabled",
+        "get_SharingConnectionType", "get_InternetFirewallEnabled"}) {
     EXPECT_EQ(world.Calls(getter), 1) << getter;
   }
   EXPECT_EQ(world.LiveObjects(), 0);
