@@ -40,6 +40,9 @@ bool TrayIcon::Add() {
 
 bool TrayIcon::HandleMessage(UINT message, WPARAM, LPARAM lParam) {
   if (message == taskbarCreated_ && taskbarCreated_ != 0) {
+    // A new taskbar has no icons; drop any stale registration before adding ours again.
+    NOTIFYICONDATAW data = Data();
+    Shell_NotifyIconW(NIM_DELETE, &data);
     Add();
     return true;
   }

@@ -1,0 +1,240 @@
+// The window host under Wine and Xvfb: a layered window showing a scene, real input through
+// SendInput, the drag rule, an owned drop-down following its owner, and the tray icon's menu.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <functional>
+
+#include "toolkit/shapes.h"
+#include "toolkit/widgets/combo_box.h"
+#include "toolkit/widgets/text_box.h"
+#include "toolkit/win32/gdi_font_source.h"
+#include "toolkit/win32/layered_window.h"
+#include "toolkit/win32/popup_menu.h"
+#include "toolkit/win32/tray_icon.h"
+
+namespace {
+
+using namespace toolkit;
+using namespace toolkit::win32;
+
+FontLibrary& Fonts() {
+  static FontLibrary fonts(std::make_unique<GdiFontSource>());
+  return fonts;
+}
+
+// Dispatches messages until `done` or the time runs out.
+bool PumpUntil(const std::function<bool()>& done, int ms = 5000) {
+  const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
+  while (!done()) {
+    if (std::chrono::steady_clock::now() > end) return false;
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      TranslateMessage(&msg);
+      DispatchMessageW(&msg);
+    }
+    Sleep(10);
+  }
+  return true;
+}
+
+void Pump(int ms) { PumpUntil([] { return false; }, ms); }
+
+void SendMouse(DWORD flags) {
+  INPUT input{};
+  input.type = INPUT_MOUSE;
+  input.mi.dwFlags = flags;
+  SendInput(1, &input, sizeof(input));
+}
+
+void MoveCursorTo(HWND hwnd, int x, int y) {
+  POINT p{x, y};
+  ClientToScreen(hwnd, &p);
+  SetCursorPos(p.x, p.y);
+  SendMouse(MOUSEEVENTF_MOVE);  // a zero move makes the window see the new position
+  Pump(100);
+}
+
+void ClickAt(HWND hwnd, int x, int y) {
+  MoveCursorTo(hwnd, x, y);
+  SendMouse(MOUSEEVENTF_LEFTDOWN);
+  Pump(50);
+  SendMouse(MOUSEEVENTF_LEFTUP);
+}
+
+void PressKey(WORD vk) {
+  INPUT input[2]{};
+  input[0].type = input[1].type = INPUT_KEYBOARD;
+  input[0].ki.wVk = input[1].ki.wVk = vk;
+  input[1].ki.dwFlags = KEYEVENTF_KEYUP;
+  SendInput(2, input, sizeof(INPUT));
+}
+
+TEST(GdiFonts, InstalledFacesOnlyAndACjkFallback) {
+  GdiFontSource source;
+  // GDI would hand over a substitute; a family that is not installed must read as missing.
+  EXPECT_FALSE(source.Load(L"No Such Family Anywhere", false).has_value());
+  const auto cjk = source.Load(L"WenQuanYi Micro Hei", false);
+  ASSERT_TRUE(cjk.has_value());
+  EXPECT_GT(cjk->bytes.size(), 1000000u);
+  EXPECT_FALSE(Fonts().GlyphFor({L"Tahoma", 11, false}, U'P').coverage.empty());
+  EXPECT_FALSE(Fonts().GlyphFor({L"Tahoma", 11, true}, U'设').coverage.empty());
+}
+
+class WindowTest : public ::testing::Test {
+ protected:
+  LayeredWindow window{Fonts(), {L"Pelanto", {348, 413}}};
+  Scene& scene = window.GetScene();
+  RectangleNode* button = nullptr;
+  TextBox* box = nullptr;
+  int clicks = 0;
+
+  void SetUp() override {
+    auto* screen = scene.Root().Add<RectangleNode>("screen");
+    screen->SetAlign(Align::Client, {10, 10, 10, 10});
+    screen->SetFill(Brush::Solid(0xFFF35947));
+    screen->SetCornerRadius(5);
+    screen->SetGlow(GlowEffect{0xFF000000, 0.5f, 0.6f, {}});
+    auto* title = screen->Add<TextNode>("title");
+    title->SetBounds(4, 1, 228, 21);
+    title->SetStyle({{L"Tahoma", 11, true}, 0xFFFFFFFF, TextAlign::Leading, TextAlign::Center, false});
+    title->SetText(L"Pelanto 设置");
+    button = screen->Add<RectangleNode>("button");
+    button->SetBounds(100, 100, 120, 60);
+    button->SetFill(Brush::Solid(0xFFEA5600));
+    button->SetHitTest(true);
+    button->SetCursor(Cursor::Hand);
+    button->onClick = [this] { ++clicks; };
+    box = screen->Add<TextBox>("box");
+    box->SetBounds(100, 200, 160, 22);
+    window.Show();
+    Pump(300);
+  }
+};
+
+TEST_F(WindowTest, ShowsTheSceneAndReactsToAClickAndAKey) {
+  EXPECT_TRUE(window.IsShown());
+  EXPECT_FALSE(scene.HasDamage());  // the first frame went out
+  ClickAt(window.Handle(), 170, 140);
+  EXPECT_TRUE(PumpUntil([&] { return clicks == 1; }));
+  ClickAt(window.Handle(), 150, 220);
+  ASSERT_TRUE(PumpUntil([&] { return scene.Focused() == box; }));
+  PressKey('A');
+  PressKey('B');
+  EXPECT_TRUE(PumpUntil([&] { return box->Text() == L"ab"; }));
+  // Keep the window up a moment for a screenshot when one is wanted.
+  if (const char* hold = std::getenv("PELANTO_HOLD_MS")) Pump(std::atoi(hold));
+}
+
+TEST_F(WindowTest, PressOnTheBackgroundDragsTheWindow) {
+  RECT before{};
+  GetWindowRect(window.Handle(), &before);
+  MoveCursorTo(window.Handle(), 60, 300);
+  SendMouse(MOUSEEVENTF_LEFTDOWN);
+  Pump(100);
+  POINT p{};
+  GetCursorPos(&p);
+  SetCursorPos(p.x + 30, p.y + 20);
+  SendMouse(MOUSEEVENTF_MOVE);
+  Pump(200);
+  SendMouse(MOUSEEVENTF_LEFTUP);
+  Pump(100);
+  RECT after{};
+  GetWindowRect(window.Handle(), &after);
+  EXPECT_EQ(after.left - before.left, 30);
+  EXPECT_EQ(after.top - before.top, 20);
+}
+
+TEST_F(WindowTest, DropDownListIsAnOwnedWindowThatFollowsItsOwner) {
+  auto* combo = scene.Root().Add<ComboBox>("combo");
+  combo->SetBounds(100, 250, 156, 22);
+  combo->SetItems({L"本地连接", L"无线网络连接"});
+  combo->OpenDropDown();
+  Pump(100);
+  HWND list = nullptr;
+  EnumThreadWindows(GetCurrentThreadId(), [](HWND hwnd, LPARAM out) {
+    if (GetWindow(hwnd, GW_OWNER) != nullptr && IsWindowVisible(hwnd)) *reinterpret_cast<HWND*>(out) = hwnd;
+    return TRUE;
+  }, reinterpret_cast<LPARAM>(&list));
+  ASSERT_NE(list, nullptr);
+  RECT owner{}, before{}, after{};
+  GetWindowRect(window.Handle(), &owner);
+  GetWindowRect(list, &before);
+  EXPECT_EQ(before.left - owner.left, 100);
+  EXPECT_EQ(before.top - owner.top, 272);
+  window.MoveWindowBy(15, -7);
+  GetWindowRect(list, &after);
+  EXPECT_EQ(after.left - before.left, 15);
+  EXPECT_EQ(after.top - before.top, -7);
+  combo->CloseDropDown();
+  EXPECT_FALSE(IsWindow(list));
+}
+
+TEST_F(WindowTest, AnimationTimerRunsOnlyWhileAnimating) {
+  int frames = scene.RenderCount();
+  Pump(300);
+  EXPECT_EQ(scene.RenderCount(), frames);  // idle: nothing drawn
+  button->AnimateFloatWait("Opacity", 0.2f, 0.3);
+  EXPECT_FLOAT_EQ(button->Opacity(), 0.2f);
+  EXPECT_GT(scene.RenderCount(), frames + 3);
+  EXPECT_FALSE(scene.Clock().Running());
+  frames = scene.RenderCount();
+  Pump(300);
+  EXPECT_EQ(scene.RenderCount(), frames);
+}
+
+TEST_F(WindowTest, TrayIconMenuOpensWithItsStates) {
+  TrayIcon tray(window.Handle(), LoadIconW(nullptr, IDI_APPLICATION), L"pelanto");
+  PopupMenu menu;
+  int quits = 0;
+  menu.AddItem(1, L"一键开启/关闭wifi", [] {});
+  menu.AddItem(2, L"关于", [] {});
+  menu.AddSeparator();
+  menu.AddItem(3, L"退出", [&] { ++quits; });
+  menu.SetChecked(1, true);
+  menu.SetEnabled(2, false);
+  bool opened = false, menuDone = false;
+  int itemCount = 0;
+  UINT_PTR probe = 77;
+  window.onMessage = [&](UINT message, WPARAM wParam, LPARAM lParam, LRESULT&) {
+    if (message == WM_TIMER && wParam == probe) {
+      // Runs inside the menu's own loop: find the menu window, then close it.
+      if (HWND popup = FindWindowW(L"#32768", nullptr); popup != nullptr && IsWindowVisible(popup)) {
+        opened = true;
+        HMENU shown = reinterpret_cast<HMENU>(SendMessageW(popup, 0x01E1 /* MN_GETHMENU */, 0, 0));
+        if (shown != nullptr) itemCount = GetMenuItemCount(shown);
+        KillTimer(window.Handle(), probe);
+        EndMenu();
+      }
+      return true;
+    }
+    return tray.HandleMessage(message, wParam, lParam);
+  };
+  tray.onMenu = [&] {
+    SetTimer(window.Handle(), probe, 100, nullptr);
+    menu.ShowAtCursor(window.Handle(), [&] { window.DispatchPendingMessages(); });
+    menuDone = true;
+  };
+  int trayClicks = 0;
+  tray.onClick = [&] { ++trayClicks; };
+  EXPECT_TRUE(tray.IsAdded());
+  PostMessageW(window.Handle(), WM_APP + 0x41, 1, WM_RBUTTONUP);
+  EXPECT_TRUE(PumpUntil([&] { return menuDone; }));
+  EXPECT_TRUE(opened);
+  EXPECT_EQ(itemCount, 4);
+  EXPECT_EQ(quits, 0);
+  EXPECT_TRUE(menu.IsChecked(1));
+  EXPECT_FALSE(menu.IsEnabled(2));
+  PostMessageW(window.Handle(), WM_APP + 0x41, 1, WM_LBUTTONDOWN);
+  PostMessageW(window.Handle(), WM_APP + 0x41, 1, WM_LBUTTONUP);
+  EXPECT_TRUE(PumpUntil([&] { return trayClicks == 1; }));
+  // Explorer restarted: the icon is added again.
+  SendMessageW(window.Handle(), RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
+  EXPECT_EQ(tray.AddCount(), 2);
+  window.onMessage = nullptr;
+}
+
+}  // namespace
