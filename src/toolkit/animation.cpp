@@ -106,22 +106,11 @@ void Animation::OnStateChanged(NodeState changed) {
   }
 }
 
-void FloatAnimation::PrepareRun() {
-  from_ = startValue;
-  if (startFromCurrent) Target().GetFloat(Path(), from_);
-}
-
-void FloatAnimation::Apply(double f) {
-  Target().SetFloat(Path(), static_cast<float>(from_ + (stopValue - from_) * f));
-}
-
-void ColorAnimation::PrepareRun() {
-  from_ = startValue;
-  if (startFromCurrent) Target().GetColor(Path(), from_);
-}
-
-void ColorAnimation::Apply(double f) {
-  Target().SetColor(Path(), LerpColor(from_, stopValue, static_cast<float>(f)));
-}
+bool ReadProperty(const Node& node, const std::string& path, float& value) { return node.GetFloat(path, value); }
+bool ReadProperty(const Node& node, const std::string& path, Color& value) { return node.GetColor(path, value); }
+void WriteProperty(Node& node, const std::string& path, float value) { node.SetFloat(path, value); }
+void WriteProperty(Node& node, const std::string& path, Color value) { node.SetColor(path, value); }
+float Mix(float from, float to, double f) { return static_cast<float>(from + (to - from) * f); }
+Color Mix(Color from, Color to, double f) { return LerpColor(from, to, static_cast<float>(f)); }
 
 }  // namespace toolkit

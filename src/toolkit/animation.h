@@ -78,35 +78,36 @@ class Animation {
   double elapsed_ = 0;
 };
 
-class FloatAnimation : public Animation {
+// Reading and writing a property of either kind by path (false for an unknown path).
+bool ReadProperty(const Node& node, const std::string& path, float& value);
+bool ReadProperty(const Node& node, const std::string& path, Color& value);
+void WriteProperty(Node& node, const std::string& path, float value);
+void WriteProperty(Node& node, const std::string& path, Color value);
+float Mix(float from, float to, double f);
+Color Mix(Color from, Color to, double f);
+
+// An animation of a float or colour property from a start value to a stop value.
+template <class Value>
+class ValueAnimation : public Animation {
  public:
   using Animation::Animation;
-  float startValue = 0;
-  float stopValue = 0;
+  Value startValue{};
+  Value stopValue{};
   // Take the property's value at each start as the start value.
   bool startFromCurrent = false;
 
  protected:
-  void PrepareRun() override;
-  void Apply(double f) override;
+  void PrepareRun() override {
+    from_ = startValue;
+    if (startFromCurrent) ReadProperty(Target(), Path(), from_);
+  }
+  void Apply(double f) override { WriteProperty(Target(), Path(), Mix(from_, stopValue, f)); }
 
  private:
-  float from_ = 0;
+  Value from_{};
 };
 
-class ColorAnimation : public Animation {
- public:
-  using Animation::Animation;
-  Color startValue = 0;
-  Color stopValue = 0;
-  bool startFromCurrent = false;
-
- protected:
-  void PrepareRun() override;
-  void Apply(double f) override;
-
- private:
-  Color from_ = 0;
-};
+using FloatAnimation = ValueAnimation<float>;
+using ColorAnimation = ValueAnimation<Color>;
 
 }  // namespace toolkit

@@ -239,25 +239,25 @@ void Node::ReleaseFinishedAnimations() {
   for (auto& child : children_) child->ReleaseFinishedAnimations();
 }
 
-void Node::AnimateFloat(std::string path, float value, double seconds, AnimationType type, Curve curve) {
+FloatAnimation* Node::AddOneShot(std::string path, float value, double seconds, AnimationType type, Curve curve) {
   FloatAnimation* a = AddFloatAnimation(std::move(path));
   a->startFromCurrent = true;
   a->stopValue = value;
   a->duration = seconds;
   a->type = type;
   a->curve = curve;
+  return a;
+}
+
+void Node::AnimateFloat(std::string path, float value, double seconds, AnimationType type, Curve curve) {
+  FloatAnimation* a = AddOneShot(std::move(path), value, seconds, type, curve);
   transient_.push_back(a);
   a->Start();
   if (!a->Running()) ReleaseFinishedAnimations();
 }
 
 void Node::AnimateFloatWait(std::string path, float value, double seconds, AnimationType type, Curve curve) {
-  FloatAnimation* a = AddFloatAnimation(std::move(path));
-  a->startFromCurrent = true;
-  a->stopValue = value;
-  a->duration = seconds;
-  a->type = type;
-  a->curve = curve;
+  FloatAnimation* a = AddOneShot(std::move(path), value, seconds, type, curve);
   a->Start();
   Scene* scene = GetScene();
   while (a->Running() && scene != nullptr && !scene->Host().IsEnding()) {

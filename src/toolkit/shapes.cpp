@@ -172,6 +172,12 @@ void TextNode::SetColor(Color color) {
   ContentChanged();
 }
 
+void TextNode::SetFont(FontSpec font) {
+  TextStyle s = style_;
+  s.font = std::move(font);
+  SetStyle(std::move(s));
+}
+
 void TextNode::Paint(Canvas& canvas) {
   FontLibrary* fonts = Fonts();
   if (fonts == nullptr || text_.empty()) return;

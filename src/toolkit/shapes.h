@@ -84,6 +84,7 @@ class TextNode : public Node {
   void SetStyle(TextStyle style);
   const TextStyle& Style() const { return style_; }
   void SetColor(Color color);
+  void SetFont(FontSpec font);
   void Paint(Canvas& canvas) override;
   bool GetColor(std::string_view path, Color& value) const override;
   bool SetColor(std::string_view path, Color value) override;

@@ -43,11 +43,7 @@ void BitmapButton::SetGlyph(std::shared_ptr<const Bitmap> glyph, GlyphPosition p
 
 void BitmapButton::SetCaption(std::wstring caption) { caption_->SetText(std::move(caption)); }
 
-void BitmapButton::SetFont(FontSpec font) {
-  TextStyle s = caption_->Style();
-  s.font = std::move(font);
-  caption_->SetStyle(s);
-}
+void BitmapButton::SetFont(FontSpec font) { caption_->SetFont(std::move(font)); }
 
 void BitmapButton::LayoutParts() {
   const float e = style_.edge;
@@ -112,11 +108,7 @@ PushButton::PushButton(std::string name, PushButtonStyle style)
 
 void PushButton::SetCaption(std::wstring caption) { caption_->SetText(std::move(caption)); }
 
-void PushButton::SetFont(FontSpec font) {
-  TextStyle s = caption_->Style();
-  s.font = std::move(font);
-  caption_->SetStyle(s);
-}
+void PushButton::SetFont(FontSpec font) { caption_->SetFont(std::move(font)); }
 
 void PushButton::OnKeyDown(uint16_t& key, Modifiers) {
   if (key == keys::kSpace) {

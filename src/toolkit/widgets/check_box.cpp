@@ -59,11 +59,7 @@ void CheckBox::OnStateChanged(NodeState state) {
 
 void CheckBox::SetCaption(std::wstring caption) { caption_->SetText(std::move(caption)); }
 
-void CheckBox::SetFont(FontSpec font) {
-  TextStyle s = caption_->Style();
-  s.font = std::move(font);
-  caption_->SetStyle(s);
-}
+void CheckBox::SetFont(FontSpec font) { caption_->SetFont(std::move(font)); }
 
 void CheckBox::OnClick() {
   SetChecked(!IsChecked());
