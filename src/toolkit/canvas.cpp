@@ -61,8 +61,8 @@ void Canvas::FillMask(const Mask& mask, const Brush& brush) {
     const uint32_t pixel = PremultipliedPixel(brush.color, state_.opacity);
     for (int y = area.top; y < area.bottom; ++y) {
       uint32_t* dst = target_->Row(y);
-      const uint8_t* cov = &mask.coverage[static_cast<size_t>(y - mask.bounds.top) * maskWidth - mask.bounds.left];
-      for (int x = area.left; x < area.right; ++x) dst[x] = BlendOver(dst[x], pixel, cov[x]);
+      const uint8_t* cov = &mask.coverage[static_cast<size_t>(y - mask.bounds.top) * maskWidth];
+      for (int x = area.left; x < area.right; ++x) dst[x] = BlendOver(dst[x], pixel, cov[x - mask.bounds.left]);
     }
     return;
   }
@@ -72,9 +72,10 @@ void Canvas::FillMask(const Mask& mask, const Brush& brush) {
   const float lengthSquared = dx * dx + dy * dy;
   for (int y = area.top; y < area.bottom; ++y) {
     uint32_t* dst = target_->Row(y);
-    const uint8_t* cov = &mask.coverage[static_cast<size_t>(y - mask.bounds.top) * maskWidth - mask.bounds.left];
+    const uint8_t* cov = &mask.coverage[static_cast<size_t>(y - mask.bounds.top) * maskWidth];
     for (int x = area.left; x < area.right; ++x) {
-      if (cov[x] == 0) continue;
+      const uint8_t coverage = cov[x - mask.bounds.left];
+      if (coverage == 0) continue;
       const PointF p = toLocal.Apply({static_cast<float>(x) + 0.5f, static_cast<float>(y) + 0.5f});
       float t = 0;
       if (brush.kind == Brush::Kind::Linear) {
@@ -83,7 +84,7 @@ void Canvas::FillMask(const Mask& mask, const Brush& brush) {
         t = brush.radius > 0 ? std::hypot(p.x - brush.start.x, p.y - brush.start.y) / brush.radius : 1;
       }
       const int index = static_cast<int>(std::clamp(t, 0.0f, 1.0f) * 255.0f + 0.5f);
-      dst[x] = BlendOver(dst[x], table[static_cast<size_t>(index)], cov[x]);
+      dst[x] = BlendOver(dst[x], table[static_cast<size_t>(index)], coverage);
     }
   }
 }
@@ -160,8 +161,8 @@ void Canvas::DrawImage(const Bitmap& image, const RectF& dest, float opacity) {
     const int ox = static_cast<int>(toDevice.e), oy = static_cast<int>(toDevice.f);
     for (int y = area.top; y < area.bottom; ++y) {
       uint32_t* dst = target_->Row(y);
-      const uint32_t* src = image.Row(y - oy) - ox;
-      for (int x = area.left; x < area.right; ++x) dst[x] = BlendOver(dst[x], src[x], coverage);
+      const uint32_t* src = image.Row(y - oy);
+      for (int x = area.left; x < area.right; ++x) dst[x] = BlendOver(dst[x], src[x - ox], coverage);
     }
     return;
   }
