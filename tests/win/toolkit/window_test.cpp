@@ -10,6 +10,7 @@
 
 #include "toolkit/shapes.h"
 #include "toolkit/widgets/combo_box.h"
+#include "toolkit/widgets/message_popup.h"
 #include "toolkit/widgets/text_box.h"
 #include "toolkit/win32/gdi_font_source.h"
 #include "toolkit/win32/layered_window.h"
@@ -171,6 +172,57 @@ TEST_F(WindowTest, DropDownListIsAnOwnedWindowThatFollowsItsOwner) {
   EXPECT_EQ(after.top - before.top, -7);
   combo->CloseDropDown();
   EXPECT_FALSE(IsWindow(list));
+}
+
+// The owned windows of this thread other than `except` that are visible.
+HWND VisibleOwnedWindow(HWND except = nullptr) {
+  struct Search {
+    HWND except;
+    HWND found;
+  } search{except, nullptr};
+  EnumThreadWindows(GetCurrentThreadId(), [](HWND hwnd, LPARAM p) {
+    auto* s = reinterpret_cast<Search*>(p);
+    if (hwnd != s->except && GetWindow(hwnd, GW_OWNER) != nullptr && IsWindowVisible(hwnd)) s->found = hwnd;
+    return TRUE;
+  }, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+TEST_F(WindowTest, HoverShowsTheTooltipWindowAfterADelay) {
+  button->SetTooltip(L"一键开启WIFI");
+  MoveCursorTo(window.Handle(), 150, 130);
+  EXPECT_EQ(VisibleOwnedWindow(), nullptr);
+  EXPECT_TRUE(PumpUntil([] { return VisibleOwnedWindow() != nullptr; }, 3000));
+  MoveCursorTo(window.Handle(), 30, 380);
+  EXPECT_TRUE(PumpUntil([] { return VisibleOwnedWindow() == nullptr; }, 3000));
+}
+
+TEST_F(WindowTest, ModalPopupInItsOwnWindowReturnsItsResult) {
+  MessagePopup popup(scene, {328, 250});
+  popup.SetPlacement({10, 81.5f});
+  auto* back = popup.Body().Add<RectangleNode>("back");
+  back->SetBounds(0, 0, 328, 250);
+  back->SetFill(Brush::Solid(0xE66A51C1));
+  bool sawDisabled = false;
+  HWND popupWindow = nullptr;
+  window.onMessage = [&](UINT message, WPARAM wParam, LPARAM, LRESULT&) {
+    if (message != WM_TIMER || wParam != 78) return false;
+    KillTimer(window.Handle(), 78);
+    sawDisabled = !scene.Root().Enabled();
+    popupWindow = VisibleOwnedWindow();
+    ClickAt(window.Handle(), 170, 140);  // the owner's button does not react now
+    Pump(100);
+    popup.Close(1);
+    return true;
+  };
+  SetTimer(window.Handle(), 78, 600, nullptr);
+  EXPECT_EQ(popup.PopupModal(), 1);
+  window.onMessage = nullptr;
+  EXPECT_TRUE(sawDisabled);
+  EXPECT_NE(popupWindow, nullptr);
+  EXPECT_FALSE(IsWindow(popupWindow));
+  EXPECT_TRUE(scene.Root().Enabled());
+  EXPECT_EQ(clicks, 0);
 }
 
 TEST_F(WindowTest, AnimationTimerRunsOnlyWhileAnimating) {
