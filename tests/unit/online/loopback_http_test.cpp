@@ -2,6 +2,9 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <boost/asio/io_context.hpp>
+#include <boost/asio/ip/tcp.hpp>
+
 #include "fakes/http/recording_server.h"
 #include "online/asio_connector.h"
 #include "online/http_client.h"
@@ -155,4 +158,28 @@ TEST(LoopbackHttp, ConnectingFromTheWindowThreadDispatchesToo) {
   EXPECT_EQ(
       FailureOf([&] { client.Get("http://127.0.0.1:" + std::to_string(ClosedPort()) + "/"); }),
       L"Socket Error # 10061\r\nConnection refused.");
+}
+
+TEST(LoopbackHttp, ConnectingFromTheWindowThreadGivesUpAtTheLimit) {
+  // A listener that never accepts, its queue filled: a further connect hangs unanswered.
+  namespace asio = boost::asio;
+  asio::io_context context;
+  asio::ip::tcp::acceptor listener(context, {asio::ip::make_address("127.0.0.1"), 0});
+  listener.listen(0);
+  std::vector<asio::ip::tcp::socket> queued;
+  for (int i = 0; i < 3; ++i) {
+    queued.emplace_back(context, asio::ip::tcp::v4());
+    // Started at once; never completed, as this context never runs.
+    queued.back().async_connect(listener.local_endpoint(), [](boost::system::error_code) {});
+  }
+  int dispatched = 0;
+  WaitSettings settings;
+  settings.dispatchMessages = [&] { return ++dispatched, true; };
+  settings.connectLimit = 500ms;
+  AsioConnector connector(settings);
+  HttpClient client(connector);
+  const std::string url =
+      "http://127.0.0.1:" + std::to_string(listener.local_endpoint().port()) + "/";
+  EXPECT_EQ(FailureOf([&] { client.Get(url); }), L"Connect timed out.");
+  EXPECT_GE(dispatched, 3) << "the window kept handling messages in 125 ms steps";
 }
