@@ -150,3 +150,15 @@ TEST(Feedback, UpdateOpensTheBbsPageOfTheSite) {
   feedback.btnUpdateClick();
   EXPECT_EQ(window.pages, std::vector<std::wstring>{L"http://www.site.test/bbs/"});
 }
+
+TEST(Feedback, QuittingDuringThePostEndsTheClickQuietly) {
+  struct QuittingConnector : HttpConnector {
+    std::unique_ptr<HttpConnection> Connect(const std::string&, uint16_t) override {
+      throw RequestAbandoned();
+    }
+  } connector;
+  FakeFeedbackWindow window;
+  Feedback feedback(window, connector, "site.test");
+  EXPECT_NO_THROW(feedback.btnMinutesClick());
+  EXPECT_TRUE(window.timerOn);
+}
