@@ -10,12 +10,14 @@ namespace toolkit {
 
 double CurveValue(Curve curve, double u) {
   switch (curve) {
-    case Curve::Linear: return u;
+    case Curve::Linear:
+      return u;
     case Curve::Back: {
       constexpr double s = 1.70158;
       return u * u * ((s + 1) * u - s);
     }
-    case Curve::Quintic: return u * u * u * u * u;
+    case Curve::Quintic:
+      return u * u * u * u * u;
   }
   return u;
 }
@@ -23,8 +25,10 @@ double CurveValue(Curve curve, double u) {
 double Ease(Curve curve, AnimationType type, double u) {
   u = std::clamp(u, 0.0, 1.0);
   switch (type) {
-    case AnimationType::In: return CurveValue(curve, u);
-    case AnimationType::Out: return 1 - CurveValue(curve, 1 - u);
+    case AnimationType::In:
+      return CurveValue(curve, u);
+    case AnimationType::Out:
+      return 1 - CurveValue(curve, 1 - u);
     case AnimationType::InOut:
       return u < 0.5 ? CurveValue(curve, 2 * u) / 2 : 1 - CurveValue(curve, 2 - 2 * u) / 2;
   }
@@ -106,8 +110,12 @@ void Animation::OnStateChanged(NodeState changed) {
   }
 }
 
-bool ReadProperty(const Node& node, const std::string& path, float& value) { return node.GetFloat(path, value); }
-bool ReadProperty(const Node& node, const std::string& path, Color& value) { return node.GetColor(path, value); }
+bool ReadProperty(const Node& node, const std::string& path, float& value) {
+  return node.GetFloat(path, value);
+}
+bool ReadProperty(const Node& node, const std::string& path, Color& value) {
+  return node.GetColor(path, value);
+}
 void WriteProperty(Node& node, const std::string& path, float value) { node.SetFloat(path, value); }
 void WriteProperty(Node& node, const std::string& path, Color value) { node.SetColor(path, value); }
 float Mix(float from, float to, double f) { return static_cast<float>(from + (to - from) * f); }

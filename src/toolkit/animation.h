@@ -40,8 +40,8 @@ class Animation {
   double duration = 0.2;  // seconds
   Curve curve = Curve::Linear;
   AnimationType type = AnimationType::In;
-  bool loop = false;      // start again from the same start value after each run
-  bool inverse = false;   // run from the end value back to the start value
+  bool loop = false;     // start again from the same start value after each run
+  bool inverse = false;  // run from the end value back to the start value
   // Starts forward when a state change makes all of these true.
   std::vector<StateCondition> trigger;
   // Starts backwards (inverse) when a state change makes all of these true.

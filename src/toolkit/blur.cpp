@@ -35,7 +35,8 @@ void BlurLines(std::vector<uint8_t>& data, int count, int length, int half) {
 std::vector<uint8_t> Transposed(const std::vector<uint8_t>& data, int width, int height) {
   std::vector<uint8_t> out(data.size());
   for (int y = 0; y < height; ++y) {
-    for (int x = 0; x < width; ++x) out[static_cast<size_t>(x) * height + y] = data[static_cast<size_t>(y) * width + x];
+    for (int x = 0; x < width; ++x)
+      out[static_cast<size_t>(x) * height + y] = data[static_cast<size_t>(y) * width + x];
   }
   return out;
 }

@@ -18,9 +18,9 @@ struct Brush {
   Kind kind = Kind::None;
   Color color = 0;
   std::vector<GradientStop> stops;
-  PointF start;        // linear: where offset 0 lies; radial: the centre
-  PointF end;          // linear: where offset 1 lies
-  float radius = 0;    // radial: where offset 1 lies
+  PointF start;      // linear: where offset 0 lies; radial: the centre
+  PointF end;        // linear: where offset 1 lies
+  float radius = 0;  // radial: where offset 1 lies
 
   static Brush None() { return {}; }
   static Brush Solid(Color c) { return {Kind::Solid, c, {}, {}, {}, 0}; }
@@ -30,7 +30,9 @@ struct Brush {
   static Brush Radial(PointF center, float radius, std::vector<GradientStop> stops) {
     return {Kind::Radial, 0, std::move(stops), center, {}, radius};
   }
-  bool IsVisible() const { return kind != Kind::None && (kind != Kind::Solid || AlphaOf(color) != 0); }
+  bool IsVisible() const {
+    return kind != Kind::None && (kind != Kind::Solid || AlphaOf(color) != 0);
+  }
 };
 
 }  // namespace toolkit

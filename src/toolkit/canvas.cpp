@@ -62,7 +62,8 @@ void Canvas::FillMask(const Mask& mask, const Brush& brush) {
     for (int y = area.top; y < area.bottom; ++y) {
       uint32_t* dst = target_->Row(y);
       const uint8_t* cov = &mask.coverage[static_cast<size_t>(y - mask.bounds.top) * maskWidth];
-      for (int x = area.left; x < area.right; ++x) dst[x] = BlendOver(dst[x], pixel, cov[x - mask.bounds.left]);
+      for (int x = area.left; x < area.right; ++x)
+        dst[x] = BlendOver(dst[x], pixel, cov[x - mask.bounds.left]);
     }
     return;
   }
@@ -79,9 +80,12 @@ void Canvas::FillMask(const Mask& mask, const Brush& brush) {
       const PointF p = toLocal.Apply({static_cast<float>(x) + 0.5f, static_cast<float>(y) + 0.5f});
       float t = 0;
       if (brush.kind == Brush::Kind::Linear) {
-        t = lengthSquared > 0 ? ((p.x - brush.start.x) * dx + (p.y - brush.start.y) * dy) / lengthSquared : 0;
+        t = lengthSquared > 0
+                ? ((p.x - brush.start.x) * dx + (p.y - brush.start.y) * dy) / lengthSquared
+                : 0;
       } else {
-        t = brush.radius > 0 ? std::hypot(p.x - brush.start.x, p.y - brush.start.y) / brush.radius : 1;
+        t = brush.radius > 0 ? std::hypot(p.x - brush.start.x, p.y - brush.start.y) / brush.radius
+                             : 1;
       }
       const int index = static_cast<int>(std::clamp(t, 0.0f, 1.0f) * 255.0f + 0.5f);
       dst[x] = BlendOver(dst[x], table[static_cast<size_t>(index)], coverage);
@@ -106,14 +110,16 @@ void Canvas::FillRoundedRect(const RectF& r, float radius, const Brush& brush, u
   FillPath(p, brush);
 }
 
-void Canvas::StrokeRoundedRect(const RectF& r, float radius, float width, Color color, unsigned corners) {
+void Canvas::StrokeRoundedRect(const RectF& r, float radius, float width, Color color,
+                               unsigned corners) {
   if (r.Width() <= 0 || r.Height() <= 0) return;
   Path p;
   p.AddRoundedRect(r, radius, radius, corners);
   const RectF inner = r.Inflated(-width);
   if (!inner.IsEmpty()) {
     Path hole;
-    hole.AddRoundedRect(inner, std::max(0.0f, radius - width), std::max(0.0f, radius - width), corners);
+    hole.AddRoundedRect(inner, std::max(0.0f, radius - width), std::max(0.0f, radius - width),
+                        corners);
     for (auto& c : hole.Reversed().Flatten({})) p.AddPolygon(c);
   }
   FillPath(p, Brush::Solid(color));
@@ -139,7 +145,8 @@ void Canvas::StrokePolyline(const std::vector<PointF>& points, float width, Colo
     if (len <= 0) continue;
     // Each quad is wound the same way, so overlaps at the joins stay filled once.
     const float nx = -(b.y - a.y) / len * width / 2, ny = (b.x - a.x) / len * width / 2;
-    p.AddPolygon({{a.x + nx, a.y + ny}, {b.x + nx, b.y + ny}, {b.x - nx, b.y - ny}, {a.x - nx, a.y - ny}});
+    p.AddPolygon(
+        {{a.x + nx, a.y + ny}, {b.x + nx, b.y + ny}, {b.x - nx, b.y - ny}, {a.x - nx, a.y - ny}});
   }
   FillPath(p, Brush::Solid(color));
 }
@@ -150,19 +157,22 @@ void Canvas::DrawImage(const Bitmap& image, const RectF& dest, float opacity) {
   const float sx = dest.Width() / static_cast<float>(image.Width());
   const float sy = dest.Height() / static_cast<float>(image.Height());
   const Affine toDevice = state_.transform * Affine{sx, 0, 0, sy, dest.left, dest.top};
-  const RectI area = RectI::Covering(toDevice.MapBounds(RectF::FromSize(0, 0, static_cast<float>(image.Width()),
-                                                                        static_cast<float>(image.Height()))))
-                         .Intersect(state_.clip);
+  const RectI area =
+      RectI::Covering(toDevice.MapBounds(RectF::FromSize(0, 0, static_cast<float>(image.Width()),
+                                                         static_cast<float>(image.Height()))))
+          .Intersect(state_.clip);
   if (area.IsEmpty()) return;
   const uint32_t coverage = static_cast<uint32_t>(std::lround(std::min(opacity, 1.0f) * 255.0f));
 
   // Whole-pixel placement at natural size: a straight copy with blending.
-  if (toDevice.IsTranslation() && toDevice.e == std::floor(toDevice.e) && toDevice.f == std::floor(toDevice.f)) {
+  if (toDevice.IsTranslation() && toDevice.e == std::floor(toDevice.e) &&
+      toDevice.f == std::floor(toDevice.f)) {
     const int ox = static_cast<int>(toDevice.e), oy = static_cast<int>(toDevice.f);
     for (int y = area.top; y < area.bottom; ++y) {
       uint32_t* dst = target_->Row(y);
       const uint32_t* src = image.Row(y - oy);
-      for (int x = area.left; x < area.right; ++x) dst[x] = BlendOver(dst[x], src[x - ox], coverage);
+      for (int x = area.left; x < area.right; ++x)
+        dst[x] = BlendOver(dst[x], src[x - ox], coverage);
     }
     return;
   }
@@ -178,7 +188,8 @@ void Canvas::DrawImage(const Bitmap& image, const RectF& dest, float opacity) {
   const auto dv = static_cast<int32_t>(std::lround(toImage.b * 65536.0f));
   for (int y = area.top; y < area.bottom; ++y) {
     uint32_t* dst = target_->Row(y);
-    const PointF p = toImage.Apply({static_cast<float>(area.left) + 0.5f, static_cast<float>(y) + 0.5f});
+    const PointF p =
+        toImage.Apply({static_cast<float>(area.left) + 0.5f, static_cast<float>(y) + 0.5f});
     auto u = static_cast<int32_t>(std::lround((p.x - 0.5f) * 65536.0f));
     auto v = static_cast<int32_t>(std::lround((p.y - 0.5f) * 65536.0f));
     for (int x = area.left; x < area.right; ++x, u += du, v += dv) {
@@ -198,7 +209,8 @@ void Canvas::DrawImage(const Bitmap& image, const RectF& dest, float opacity) {
         p11 = fetch(x0 + 1, y0 + 1);
       }
       if ((p00 | p10 | p01 | p11) == 0) continue;
-      const uint32_t fx = static_cast<uint32_t>(u & 0xFFFF) >> 8, fy = static_cast<uint32_t>(v & 0xFFFF) >> 8;
+      const uint32_t fx = static_cast<uint32_t>(u & 0xFFFF) >> 8,
+                     fy = static_cast<uint32_t>(v & 0xFFFF) >> 8;
       const uint32_t sample = LerpPixel(LerpPixel(p00, p10, fx), LerpPixel(p01, p11, fx), fy);
       dst[x] = BlendOver(dst[x], sample, coverage);
     }
@@ -223,7 +235,8 @@ void Canvas::PopLayer() {
   layers_.pop_back();
   while (saved_.size() > layer.stateDepth) Restore();
   target_ = layer.below;
-  const uint32_t coverage = static_cast<uint32_t>(std::lround(std::clamp(layer.opacity, 0.0f, 1.0f) * 255.0f));
+  const uint32_t coverage =
+      static_cast<uint32_t>(std::lround(std::clamp(layer.opacity, 0.0f, 1.0f) * 255.0f));
   const RectI area = state_.clip;
   for (int y = area.top; y < area.bottom; ++y) {
     uint32_t* dst = target_->Row(y);

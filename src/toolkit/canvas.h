@@ -40,7 +40,8 @@ class Canvas {
   void Clear();
   void FillPath(const Path& path, const Brush& brush);
   void FillRect(const RectF& r, const Brush& brush);
-  void FillRoundedRect(const RectF& r, float radius, const Brush& brush, unsigned corners = kAllCorners);
+  void FillRoundedRect(const RectF& r, float radius, const Brush& brush,
+                       unsigned corners = kAllCorners);
   // Outline of `width` pixels drawn just inside `r`, so a 1-px outline covers whole pixels.
   void StrokeRoundedRect(const RectF& r, float radius, float width, Color color,
                          unsigned corners = kAllCorners);

@@ -30,7 +30,8 @@ void AnimationClock::Tick() {
   // Advancing may finish, start or delete animations: work on a copy, skipping removed ones.
   const std::vector<Animation*> current = animations_;
   for (Animation* a : current) {
-    if (std::find(animations_.begin(), animations_.end(), a) != animations_.end()) a->Advance(elapsed);
+    if (std::find(animations_.begin(), animations_.end(), a) != animations_.end())
+      a->Advance(elapsed);
   }
 }
 

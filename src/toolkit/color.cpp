@@ -26,7 +26,8 @@ Color LerpColor(Color a, Color b, float t) {
   t = std::clamp(t, 0.0f, 1.0f);
   Color out = 0;
   for (int shift = 0; shift < 32; shift += 8) {
-    const float va = static_cast<float>(a >> shift & 0xFF), vb = static_cast<float>(b >> shift & 0xFF);
+    const float va = static_cast<float>(a >> shift & 0xFF),
+                vb = static_cast<float>(b >> shift & 0xFF);
     out |= static_cast<Color>(std::lround(va + (vb - va) * t)) << shift;
   }
   return out;

@@ -16,7 +16,9 @@ class FontFace {
     valid_ = offset >= 0 && stbtt_InitFont(&info_, data_.bytes.data(), offset) != 0;
   }
   bool Valid() const { return valid_; }
-  bool HasGlyph(char32_t cp) const { return stbtt_FindGlyphIndex(&info_, static_cast<int>(cp)) != 0; }
+  bool HasGlyph(char32_t cp) const {
+    return stbtt_FindGlyphIndex(&info_, static_cast<int>(cp)) != 0;
+  }
   float Scale(float size) const { return stbtt_ScaleForMappingEmToPixels(&info_, size); }
 
   Glyph Render(char32_t cp, float size, bool emboldened) const {
@@ -34,14 +36,16 @@ class FontFace {
     g.height = std::max(0, y1 - y0);
     if (g.width > 0 && g.height > 0) {
       g.coverage.assign(static_cast<size_t>(g.width) * g.height, 0);
-      stbtt_MakeGlyphBitmap(&info_, g.coverage.data(), g.width, g.height, g.width, scale, scale, index);
+      stbtt_MakeGlyphBitmap(&info_, g.coverage.data(), g.width, g.height, g.width, scale, scale,
+                            index);
     }
     if (emboldened) Embolden(g);
     return g;
   }
 
   float Kerning(char32_t a, char32_t b, float size) const {
-    return static_cast<float>(stbtt_GetCodepointKernAdvance(&info_, static_cast<int>(a), static_cast<int>(b))) *
+    return static_cast<float>(
+               stbtt_GetCodepointKernAdvance(&info_, static_cast<int>(a), static_cast<int>(b))) *
            Scale(size);
   }
 
@@ -94,7 +98,8 @@ std::optional<FontData> FileFontSource::Load(const std::wstring& family, bool bo
 
 std::unique_ptr<FileFontSource> FileFontSource::Default() {
   auto source = std::make_unique<FileFontSource>();
-  source->Add(L"Tahoma", {"/usr/share/wine/fonts/tahoma.ttf", "/usr/share/wine/fonts/tahomabd.ttf", 0});
+  source->Add(L"Tahoma",
+              {"/usr/share/wine/fonts/tahoma.ttf", "/usr/share/wine/fonts/tahomabd.ttf", 0});
   source->Add(L"WenQuanYi Micro Hei", {"/usr/share/fonts/truetype/wqy/wqy-microhei.ttc", "", 0});
   source->SetFallbacks({L"WenQuanYi Micro Hei"});
   return source;
@@ -154,7 +159,8 @@ const Glyph& FontLibrary::GlyphFor(const FontSpec& font, char32_t cp) {
 float FontLibrary::Kerning(const FontSpec& font, char32_t a, char32_t b) {
   FontFace* face = Face(font.family, font.bold);
   if (face == nullptr) face = Face(font.family, false);
-  return face != nullptr && face->HasGlyph(a) && face->HasGlyph(b) ? face->Kerning(a, b, font.size) : 0;
+  return face != nullptr && face->HasGlyph(a) && face->HasGlyph(b) ? face->Kerning(a, b, font.size)
+                                                                   : 0;
 }
 
 LineMetrics FontLibrary::Metrics(const FontSpec& font) {

@@ -84,14 +84,19 @@ struct Affine {
   static Affine RotationAbout(float degrees, PointF center) {
     const float r = degrees * 3.14159265358979f / 180.0f;
     const float cs = std::cos(r), sn = std::sin(r);
-    return {cs, sn, -sn, cs, center.x - cs * center.x + sn * center.y,
+    return {cs,
+            sn,
+            -sn,
+            cs,
+            center.x - cs * center.x + sn * center.y,
             center.y - sn * center.x - cs * center.y};
   }
   PointF Apply(PointF p) const { return {a * p.x + c * p.y + e, b * p.x + d * p.y + f}; }
   // This transform applied after `inner`.
   Affine operator*(const Affine& inner) const {
-    return {a * inner.a + c * inner.b, b * inner.a + d * inner.b, a * inner.c + c * inner.d,
-            b * inner.c + d * inner.d, a * inner.e + c * inner.f + e, b * inner.e + d * inner.f + f};
+    return {a * inner.a + c * inner.b,     b * inner.a + d * inner.b,
+            a * inner.c + c * inner.d,     b * inner.c + d * inner.d,
+            a * inner.e + c * inner.f + e, b * inner.e + d * inner.f + f};
   }
   Affine Inverse() const {
     const float det = a * d - b * c;
@@ -102,8 +107,8 @@ struct Affine {
   bool IsTranslation() const { return a == 1 && b == 0 && c == 0 && d == 1; }
   // Bounds of `r` after the transform.
   RectF MapBounds(const RectF& r) const {
-    const PointF p[4] = {Apply({r.left, r.top}), Apply({r.right, r.top}),
-                         Apply({r.left, r.bottom}), Apply({r.right, r.bottom})};
+    const PointF p[4] = {Apply({r.left, r.top}), Apply({r.right, r.top}), Apply({r.left, r.bottom}),
+                         Apply({r.right, r.bottom})};
     RectF out{p[0].x, p[0].y, p[0].x, p[0].y};
     for (const auto& q : p) {
       out.left = std::min(out.left, q.x);

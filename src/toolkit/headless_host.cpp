@@ -7,7 +7,8 @@ namespace {
 
 class HeadlessPopup : public PopupWindow {
  public:
-  explicit HeadlessPopup(std::shared_ptr<HeadlessHost::OpenedPopup> record) : record_(std::move(record)) {}
+  explicit HeadlessPopup(std::shared_ptr<HeadlessHost::OpenedPopup> record)
+      : record_(std::move(record)) {}
   ~HeadlessPopup() override { record_->open = false; }
   void MoveTo(PointF p) override { record_->position = p; }
 
@@ -85,7 +86,8 @@ void HeadlessHost::MoveWindowBy(int dx, int dy) {
   windowPosition.y += static_cast<float>(dy);
 }
 
-std::unique_ptr<PopupWindow> HeadlessHost::OpenPopup(Scene& content, PointF ownerPoint, bool activate) {
+std::unique_ptr<PopupWindow> HeadlessHost::OpenPopup(Scene& content, PointF ownerPoint,
+                                                     bool activate) {
   auto record = std::make_shared<OpenedPopup>(OpenedPopup{&content, ownerPoint, activate, true});
   popups_.push_back(record);
   return std::make_unique<HeadlessPopup>(record);

@@ -46,7 +46,8 @@ class SceneHost {
   virtual void SetClipboardText(const std::wstring& text) = 0;
   // Opens `content` in an owned popup window at `ownerPoint` (relative to this window).
   // `activate`: the popup takes the keyboard (message popup) or not (tooltip, drop-down).
-  virtual std::unique_ptr<PopupWindow> OpenPopup(Scene& content, PointF ownerPoint, bool activate) = 0;
+  virtual std::unique_ptr<PopupWindow> OpenPopup(Scene& content, PointF ownerPoint,
+                                                 bool activate) = 0;
 };
 
 }  // namespace toolkit

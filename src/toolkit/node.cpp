@@ -1,8 +1,9 @@
 #include "toolkit/node.h"
 
+#include <strings.h>
+
 #include <algorithm>
 #include <cmath>
-#include <strings.h>
 
 #include "toolkit/scene.h"
 
@@ -12,7 +13,8 @@ namespace {
 bool PathIs(std::string_view path, std::string_view name) {
   return path.size() == name.size() &&
          std::equal(path.begin(), path.end(), name.begin(), [](char a, char b) {
-           return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
+           return std::tolower(static_cast<unsigned char>(a)) ==
+                  std::tolower(static_cast<unsigned char>(b));
          });
 }
 
@@ -168,7 +170,8 @@ void Node::Realign() {
     if (!child->visible_) continue;
     const Margins& m = child->margins_;
     switch (child->align_) {
-      case Align::None: break;
+      case Align::None:
+        break;
       case Align::Client:
         child->SetPosition({m.left, m.top});
         child->SetSize({size_.width - m.left - m.right, size_.height - m.top - m.bottom});
@@ -178,7 +181,8 @@ void Node::Realign() {
         child->SetPosition({m.left, size_.height - child->size_.height - m.bottom});
         break;
       case Align::Center:
-        child->SetPosition({(size_.width - child->size_.width) / 2, (size_.height - child->size_.height) / 2});
+        child->SetPosition(
+            {(size_.width - child->size_.width) / 2, (size_.height - child->size_.height) / 2});
         break;
     }
   }
@@ -239,7 +243,8 @@ void Node::ReleaseFinishedAnimations() {
   for (auto& child : children_) child->ReleaseFinishedAnimations();
 }
 
-FloatAnimation* Node::AddOneShot(std::string path, float value, double seconds, AnimationType type, Curve curve) {
+FloatAnimation* Node::AddOneShot(std::string path, float value, double seconds, AnimationType type,
+                                 Curve curve) {
   FloatAnimation* a = AddFloatAnimation(std::move(path));
   a->startFromCurrent = true;
   a->stopValue = value;
@@ -249,14 +254,16 @@ FloatAnimation* Node::AddOneShot(std::string path, float value, double seconds, 
   return a;
 }
 
-void Node::AnimateFloat(std::string path, float value, double seconds, AnimationType type, Curve curve) {
+void Node::AnimateFloat(std::string path, float value, double seconds, AnimationType type,
+                        Curve curve) {
   FloatAnimation* a = AddOneShot(std::move(path), value, seconds, type, curve);
   transient_.push_back(a);
   a->Start();
   if (!a->Running()) ReleaseFinishedAnimations();
 }
 
-void Node::AnimateFloatWait(std::string path, float value, double seconds, AnimationType type, Curve curve) {
+void Node::AnimateFloatWait(std::string path, float value, double seconds, AnimationType type,
+                            Curve curve) {
   FloatAnimation* a = AddOneShot(std::move(path), value, seconds, type, curve);
   a->Start();
   Scene* scene = GetScene();
@@ -269,24 +276,38 @@ void Node::AnimateFloatWait(std::string path, float value, double seconds, Anima
 }
 
 bool Node::GetFloat(std::string_view path, float& value) const {
-  if (PathIs(path, "Opacity")) value = opacity_;
-  else if (PathIs(path, "Position.x")) value = position_.x;
-  else if (PathIs(path, "Position.y")) value = position_.y;
-  else if (PathIs(path, "RotationAngle")) value = rotation_;
-  else if (PathIs(path, "Width") || PathIs(path, "Size.Width")) value = size_.width;
-  else if (PathIs(path, "Height") || PathIs(path, "Size.Height")) value = size_.height;
-  else return false;
+  if (PathIs(path, "Opacity"))
+    value = opacity_;
+  else if (PathIs(path, "Position.x"))
+    value = position_.x;
+  else if (PathIs(path, "Position.y"))
+    value = position_.y;
+  else if (PathIs(path, "RotationAngle"))
+    value = rotation_;
+  else if (PathIs(path, "Width") || PathIs(path, "Size.Width"))
+    value = size_.width;
+  else if (PathIs(path, "Height") || PathIs(path, "Size.Height"))
+    value = size_.height;
+  else
+    return false;
   return true;
 }
 
 bool Node::SetFloat(std::string_view path, float value) {
-  if (PathIs(path, "Opacity")) SetOpacity(value);
-  else if (PathIs(path, "Position.x")) SetX(value);
-  else if (PathIs(path, "Position.y")) SetY(value);
-  else if (PathIs(path, "RotationAngle")) SetRotationAngle(value);
-  else if (PathIs(path, "Width") || PathIs(path, "Size.Width")) SetSize({value, size_.height});
-  else if (PathIs(path, "Height") || PathIs(path, "Size.Height")) SetSize({size_.width, value});
-  else return false;
+  if (PathIs(path, "Opacity"))
+    SetOpacity(value);
+  else if (PathIs(path, "Position.x"))
+    SetX(value);
+  else if (PathIs(path, "Position.y"))
+    SetY(value);
+  else if (PathIs(path, "RotationAngle"))
+    SetRotationAngle(value);
+  else if (PathIs(path, "Width") || PathIs(path, "Size.Width"))
+    SetSize({value, size_.height});
+  else if (PathIs(path, "Height") || PathIs(path, "Size.Height"))
+    SetSize({size_.width, value});
+  else
+    return false;
   return true;
 }
 
@@ -332,8 +353,8 @@ RectF Node::SceneBounds() const {
   for (const auto& child : children_) {
     if (!child->visible_) continue;
     const RectF b = child->SceneBounds();
-    bounds = {std::min(bounds.left, b.left), std::min(bounds.top, b.top), std::max(bounds.right, b.right),
-              std::max(bounds.bottom, b.bottom)};
+    bounds = {std::min(bounds.left, b.left), std::min(bounds.top, b.top),
+              std::max(bounds.right, b.right), std::max(bounds.bottom, b.bottom)};
   }
   return bounds;
 }
@@ -366,13 +387,16 @@ BlurredPicture BlurSilhouette(const Bitmap& silhouette, int radius, Color color,
   Mask mask;
   mask.bounds = silhouette.Bounds();
   mask.coverage.resize(static_cast<size_t>(silhouette.Width()) * silhouette.Height());
-  for (size_t i = 0; i < mask.coverage.size(); ++i) mask.coverage[i] = static_cast<uint8_t>(silhouette.Data()[i] >> 24);
+  for (size_t i = 0; i < mask.coverage.size(); ++i)
+    mask.coverage[i] = static_cast<uint8_t>(silhouette.Data()[i] >> 24);
   BlurMask(mask, radius);
   Bitmap tinted(mask.bounds.Width(), mask.bounds.Height());
   const uint32_t pixel = PremultipliedPixel(color, opacity);
-  for (size_t i = 0; i < mask.coverage.size(); ++i) tinted.Data()[i] = BlendOver(0, pixel, mask.coverage[i]);
-  return {std::move(tinted), RectF{static_cast<float>(mask.bounds.left), static_cast<float>(mask.bounds.top),
-                                   static_cast<float>(mask.bounds.right), static_cast<float>(mask.bounds.bottom)}};
+  for (size_t i = 0; i < mask.coverage.size(); ++i)
+    tinted.Data()[i] = BlendOver(0, pixel, mask.coverage[i]);
+  return {std::move(tinted),
+          RectF{static_cast<float>(mask.bounds.left), static_cast<float>(mask.bounds.top),
+                static_cast<float>(mask.bounds.right), static_cast<float>(mask.bounds.bottom)}};
 }
 
 }  // namespace
@@ -382,7 +406,8 @@ void Node::PaintEffects(Canvas& canvas) {
   if (!glow && !shadow_) return;
   if (!effectCache_) effectCache_ = std::make_unique<EffectCache>();
   auto silhouette = [this] {
-    Bitmap pixels(static_cast<int>(std::ceil(size_.width)), static_cast<int>(std::ceil(size_.height)));
+    Bitmap pixels(static_cast<int>(std::ceil(size_.width)),
+                  static_cast<int>(std::ceil(size_.height)));
     Canvas offscreen(pixels);
     Paint(offscreen);
     return pixels;
@@ -390,7 +415,8 @@ void Node::PaintEffects(Canvas& canvas) {
   if (shadow_) {
     if (!effectCache_->shadow) {
       const GlowEffect blur{shadow_->color, shadow_->opacity, shadow_->softness, {}};
-      effectCache_->shadow = BlurSilhouette(silhouette(), blur.BlurRadius(), shadow_->color, shadow_->opacity);
+      effectCache_->shadow =
+          BlurSilhouette(silhouette(), blur.BlurRadius(), shadow_->color, shadow_->opacity);
     }
     const float angle = shadow_->directionDegrees * 3.14159265f / 180.0f;
     const RectF place = effectCache_->shadow->place.Offset(shadow_->distance * std::cos(angle),
@@ -399,7 +425,8 @@ void Node::PaintEffects(Canvas& canvas) {
   }
   if (glow) {
     if (!effectCache_->glow) {
-      effectCache_->glow = BlurSilhouette(silhouette(), glow_->BlurRadius(), glow_->color, glow_->opacity);
+      effectCache_->glow =
+          BlurSilhouette(silhouette(), glow_->BlurRadius(), glow_->color, glow_->opacity);
     }
     canvas.DrawImage(effectCache_->glow->pixels, effectCache_->glow->place);
   }

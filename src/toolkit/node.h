@@ -210,7 +210,8 @@ class Node {
   void ChildVisibilityChanged();
   void ReleaseFinishedAnimations();
   bool GlowActive() const;
-  FloatAnimation* AddOneShot(std::string path, float value, double seconds, AnimationType type, Curve curve);
+  FloatAnimation* AddOneShot(std::string path, float value, double seconds, AnimationType type,
+                             Curve curve);
 
   std::string name_;
   Node* parent_ = nullptr;

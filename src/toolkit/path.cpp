@@ -44,8 +44,8 @@ void Path::CubicTo(PointF c1, PointF c2, PointF end) {
   for (int i = 1; i <= n; ++i) {
     const float t = static_cast<float>(i) / n, u = 1 - t;
     const float a = u * u * u, b = 3 * u * u * t, c = 3 * u * t * t, d = t * t * t;
-    contours_.back().push_back({a * s.x + b * c1.x + c * c2.x + d * end.x,
-                                a * s.y + b * c1.y + c * c2.y + d * end.y});
+    contours_.back().push_back(
+        {a * s.x + b * c1.x + c * c2.x + d * end.x, a * s.y + b * c1.y + c * c2.y + d * end.y});
   }
 }
 
@@ -99,9 +99,7 @@ void Path::AddRoundedRect(const RectF& r, float rx, float ry, unsigned corners) 
   Close();
 }
 
-void Path::AddEllipse(const RectF& r) {
-  AddRoundedRect(r, r.Width() / 2, r.Height() / 2);
-}
+void Path::AddEllipse(const RectF& r) { AddRoundedRect(r, r.Width() / 2, r.Height() / 2); }
 
 void Path::AddPolygon(const std::vector<PointF>& points) {
   if (points.size() < 2) return;

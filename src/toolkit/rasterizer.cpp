@@ -1,7 +1,7 @@
-#include "toolkit/mask.h"
-
 #include <algorithm>
 #include <cmath>
+
+#include "toolkit/mask.h"
 
 namespace toolkit {
 namespace {
@@ -11,7 +11,10 @@ namespace {
 class Accumulator {
  public:
   Accumulator(int width, int height)
-      : width_(width), height_(height), stride_(width + 2), cells_(static_cast<size_t>(stride_) * height, 0.0f) {}
+      : width_(width),
+        height_(height),
+        stride_(width + 2),
+        cells_(static_cast<size_t>(stride_) * height, 0.0f) {}
 
   void Line(PointF p0, PointF p1) {
     if (std::abs(p0.y - p1.y) <= 1e-6f) return;

@@ -9,19 +9,20 @@ Scene::Scene(SizeF size, FontLibrary& fonts, SceneHost& host)
     : size_(size),
       fonts_(fonts),
       host_(&host),
-      clock_([this] { return host_->TickCount(); }, [this](bool running) { host_->SetClockRunning(running); }),
+      clock_([this] { return host_->TickCount(); },
+             [this](bool running) { host_->SetClockRunning(running); }),
       root_(std::make_unique<Node>("Root")) {
   root_->scene_ = this;
   root_->SetSize(size);
-  AddDamage({0, 0, static_cast<int>(std::ceil(size.width)), static_cast<int>(std::ceil(size.height))});
+  AddDamage(
+      {0, 0, static_cast<int>(std::ceil(size.width)), static_cast<int>(std::ceil(size.height))});
 }
 
-Scene::~Scene() {
-  root_.reset();
-}
+Scene::~Scene() { root_.reset(); }
 
 void Scene::AddDamage(const RectI& area) {
-  const RectI bounds{0, 0, static_cast<int>(std::ceil(size_.width)), static_cast<int>(std::ceil(size_.height))};
+  const RectI bounds{0, 0, static_cast<int>(std::ceil(size_.width)),
+                     static_cast<int>(std::ceil(size_.height))};
   const RectI clipped = area.Intersect(bounds);
   if (clipped.IsEmpty()) return;
   const bool first = damage_.IsEmpty();
@@ -83,7 +84,8 @@ void Scene::MouseDown(PointF point, MouseButton button, Modifiers modifiers) {
   host_->SetMouseCapture(true);
   if (target->CanFocus()) SetFocus(target);
   if (button == MouseButton::Left) target->SetState(NodeState::Pressed, true);
-  if (pressed_ != nullptr) pressed_->OnMouseDown({target->FromScene(point), point, button, modifiers});
+  if (pressed_ != nullptr)
+    pressed_->OnMouseDown({target->FromScene(point), point, button, modifiers});
 }
 
 void Scene::MouseMove(PointF point, Modifiers modifiers) {
@@ -100,7 +102,8 @@ void Scene::MouseMove(PointF point, Modifiers modifiers) {
     return;
   }
   UpdateHover(point);
-  if (hovered_ != nullptr) hovered_->OnMouseMove({hovered_->FromScene(point), point, MouseButton::Left, modifiers});
+  if (hovered_ != nullptr)
+    hovered_->OnMouseMove({hovered_->FromScene(point), point, MouseButton::Left, modifiers});
 }
 
 void Scene::UpdateHover(PointF point) {
@@ -175,9 +178,11 @@ bool Scene::KeyDown(uint16_t key, Modifiers modifiers) {
     swallowChar_ = true;
     return true;
   }
-  if (focused_ != nullptr && (!focused_->IsShown() || !focused_->IsEffectivelyEnabled())) SetFocus(nullptr);
+  if (focused_ != nullptr && (!focused_->IsShown() || !focused_->IsEffectivelyEnabled()))
+    SetFocus(nullptr);
   if ((key == keys::kReturn || key == keys::kEscape) && !modifiers.alt) {
-    if (Node* button = RoleNode(*root_, key == keys::kReturn ? KeyRole::Default : KeyRole::Cancel)) {
+    if (Node* button =
+            RoleNode(*root_, key == keys::kReturn ? KeyRole::Default : KeyRole::Cancel)) {
       swallowChar_ = true;
       button->OnClick();
       return true;
@@ -203,7 +208,8 @@ void Scene::Char(wchar_t ch) {
     swallowChar_ = false;
     return;
   }
-  if (focused_ != nullptr && focused_->IsShown() && focused_->IsEffectivelyEnabled()) focused_->OnChar(ch);
+  if (focused_ != nullptr && focused_->IsShown() && focused_->IsEffectivelyEnabled())
+    focused_->OnChar(ch);
 }
 
 void Scene::Deactivate() {

@@ -37,9 +37,12 @@ void RectangleNode::Paint(Canvas& canvas) {
 }
 
 bool RectangleNode::GetColor(std::string_view path, Color& value) const {
-  if (Is(path, "Fill.Color")) value = fill.color;
-  else if (Is(path, "Stroke.Color")) value = strokeColor;
-  else return false;
+  if (Is(path, "Fill.Color"))
+    value = fill.color;
+  else if (Is(path, "Stroke.Color"))
+    value = strokeColor;
+  else
+    return false;
   return true;
 }
 
@@ -60,7 +63,8 @@ void EllipseNode::Paint(Canvas& canvas) {
   Path p;
   p.AddEllipse(LocalRect());
   canvas.FillPath(p, fill);
-  if (AlphaOf(strokeColor) != 0 && strokeWidth > 0) canvas.StrokeEllipse(LocalRect(), strokeWidth, strokeColor);
+  if (AlphaOf(strokeColor) != 0 && strokeWidth > 0)
+    canvas.StrokeEllipse(LocalRect(), strokeWidth, strokeColor);
 }
 
 bool EllipseNode::ContainsPoint(PointF p) const {
@@ -91,14 +95,17 @@ bool PathNode::SetColor(std::string_view p, Color value) {
 }
 
 float OpaqueRadius(const Bitmap& bitmap) {
-  const float cx = static_cast<float>(bitmap.Width()) / 2, cy = static_cast<float>(bitmap.Height()) / 2;
+  const float cx = static_cast<float>(bitmap.Width()) / 2,
+              cy = static_cast<float>(bitmap.Height()) / 2;
   float best = 0;
   for (int y = 0; y < bitmap.Height(); ++y) {
     for (int x = 0; x < bitmap.Width(); ++x) {
       if (bitmap.At(x, y) == 0) continue;
       // Farthest corner of the pixel.
-      const float dx = std::max(std::abs(static_cast<float>(x) - cx), std::abs(static_cast<float>(x + 1) - cx));
-      const float dy = std::max(std::abs(static_cast<float>(y) - cy), std::abs(static_cast<float>(y + 1) - cy));
+      const float dx =
+          std::max(std::abs(static_cast<float>(x) - cx), std::abs(static_cast<float>(x + 1) - cx));
+      const float dy =
+          std::max(std::abs(static_cast<float>(y) - cy), std::abs(static_cast<float>(y + 1) - cy));
       best = std::max(best, std::sqrt(dx * dx + dy * dy));
     }
   }
@@ -119,7 +126,8 @@ void ImageNode::SetMode(ImageMode mode) {
 
 RectF ImageNode::FitRect(SizeF picture, const RectF& area) {
   if (picture.width <= 0 || picture.height <= 0) return {};
-  const float scale = std::min({1.0f, area.Width() / picture.width, area.Height() / picture.height});
+  const float scale =
+      std::min({1.0f, area.Width() / picture.width, area.Height() / picture.height});
   const float w = picture.width * scale, h = picture.height * scale;
   // Whole-pixel placement keeps unscaled pictures sharp.
   const float x = std::round(area.left + (area.Width() - w) / 2);
@@ -131,13 +139,18 @@ void ImageNode::Paint(Canvas& canvas) {
   if (!bitmap_ || bitmap_->IsEmpty()) return;
   const float bw = static_cast<float>(bitmap_->Width()), bh = static_cast<float>(bitmap_->Height());
   switch (mode_) {
-    case ImageMode::Fit: canvas.DrawImage(*bitmap_, FitRect({bw, bh}, LocalRect())); break;
-    case ImageMode::Stretch: canvas.DrawImage(*bitmap_, LocalRect()); break;
+    case ImageMode::Fit:
+      canvas.DrawImage(*bitmap_, FitRect({bw, bh}, LocalRect()));
+      break;
+    case ImageMode::Stretch:
+      canvas.DrawImage(*bitmap_, LocalRect());
+      break;
     case ImageMode::Tile:
       canvas.Save();
       canvas.ClipLocal(LocalRect());
       for (float y = 0; y < Height(); y += bh) {
-        for (float x = 0; x < Width(); x += bw) canvas.DrawImage(*bitmap_, RectF::FromSize(x, y, bw, bh));
+        for (float x = 0; x < Width(); x += bw)
+          canvas.DrawImage(*bitmap_, RectF::FromSize(x, y, bw, bh));
       }
       canvas.Restore();
       break;
@@ -146,7 +159,8 @@ void ImageNode::Paint(Canvas& canvas) {
 
 std::optional<float> ImageNode::ContentRadius() const {
   if (mode_ != ImageMode::Fit || !bitmap_ || !radius_) return std::nullopt;
-  const RectF placed = FitRect({static_cast<float>(bitmap_->Width()), static_cast<float>(bitmap_->Height())}, LocalRect());
+  const RectF placed = FitRect(
+      {static_cast<float>(bitmap_->Width()), static_cast<float>(bitmap_->Height())}, LocalRect());
   const float scale = placed.Width() / static_cast<float>(bitmap_->Width());
   // Off-centre placement (rounding) moves the content by up to a pixel.
   return *radius_ * scale + 1.0f;

@@ -7,8 +7,9 @@ namespace toolkit {
 namespace {
 
 bool IsCjk(char32_t c) {
-  return (c >= 0x2E80 && c <= 0x9FFF) || (c >= 0xAC00 && c <= 0xD7AF) || (c >= 0xF900 && c <= 0xFAFF) ||
-         (c >= 0xFF00 && c <= 0xFFEF) || (c >= 0x20000 && c <= 0x3FFFF);
+  return (c >= 0x2E80 && c <= 0x9FFF) || (c >= 0xAC00 && c <= 0xD7AF) ||
+         (c >= 0xF900 && c <= 0xFAFF) || (c >= 0xFF00 && c <= 0xFFEF) ||
+         (c >= 0x20000 && c <= 0x3FFFF);
 }
 
 bool IsClosingPunctuation(char32_t c) {
@@ -25,8 +26,9 @@ float Advance(FontLibrary& fonts, const FontSpec& font, const std::u32string& cp
 }
 
 // Splits [begin, end) of a paragraph into lines no wider than `width`.
-void WrapParagraph(FontLibrary& fonts, const FontSpec& font, const std::u32string& cps, size_t begin,
-                   size_t end, float width, std::vector<std::pair<size_t, size_t>>& lines) {
+void WrapParagraph(FontLibrary& fonts, const FontSpec& font, const std::u32string& cps,
+                   size_t begin, size_t end, float width,
+                   std::vector<std::pair<size_t, size_t>>& lines) {
   size_t lineStart = begin, lastBreak = begin;
   float x = 0;
   for (size_t i = begin; i < end; ++i) {
@@ -49,9 +51,12 @@ void WrapParagraph(FontLibrary& fonts, const FontSpec& font, const std::u32strin
 
 float AlignOffset(TextAlign align, float room) {
   switch (align) {
-    case TextAlign::Leading: return 0;
-    case TextAlign::Center: return std::floor(room / 2);
-    case TextAlign::Trailing: return room;
+    case TextAlign::Leading:
+      return 0;
+    case TextAlign::Center:
+      return std::floor(room / 2);
+    case TextAlign::Trailing:
+      return room;
   }
   return 0;
 }
@@ -89,7 +94,8 @@ bool CanBreakBetween(char32_t previous, char32_t next) {
   return IsCjk(previous) || IsCjk(next);
 }
 
-TextLayout LayoutText(FontLibrary& fonts, std::wstring_view text, const TextStyle& style, SizeF box) {
+TextLayout LayoutText(FontLibrary& fonts, std::wstring_view text, const TextStyle& style,
+                      SizeF box) {
   const std::u32string cps = CodePoints(text);
   std::vector<std::pair<size_t, size_t>> lines;
   size_t start = 0;
@@ -147,7 +153,8 @@ Bitmap RenderText(FontLibrary& fonts, std::wstring_view text, const TextStyle& s
     for (int y = std::max(0, -oy); y < g.height && oy + y < out.Height(); ++y) {
       uint32_t* row = out.Row(oy + y);
       for (int x = std::max(0, -ox); x < g.width && ox + x < out.Width(); ++x) {
-        row[ox + x] = BlendOver(row[ox + x], pixel, g.coverage[static_cast<size_t>(y) * g.width + x]);
+        row[ox + x] =
+            BlendOver(row[ox + x], pixel, g.coverage[static_cast<size_t>(y) * g.width + x]);
       }
     }
   }

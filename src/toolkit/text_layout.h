@@ -44,7 +44,8 @@ struct TextLayout {
 
 // Places `text` in a box of `box` size: explicit line breaks, word wrap at the box width when the
 // style asks for it, and the style's alignments.
-TextLayout LayoutText(FontLibrary& fonts, std::wstring_view text, const TextStyle& style, SizeF box);
+TextLayout LayoutText(FontLibrary& fonts, std::wstring_view text, const TextStyle& style,
+                      SizeF box);
 
 // The pen position before each character of a single line and after its last (size + 1 values).
 std::vector<float> CaretOffsets(FontLibrary& fonts, std::wstring_view text, const FontSpec& font);

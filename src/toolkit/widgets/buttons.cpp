@@ -9,7 +9,8 @@ TextNode* AddCaption(Node& parent, const TextStyle& style, Margins inset) {
   return caption;
 }
 
-void AddTransitions(Node& node, const std::string& path, const std::vector<ColorTransition>& transitions) {
+void AddTransitions(Node& node, const std::string& path,
+                    const std::vector<ColorTransition>& transitions) {
   for (const auto& t : transitions) {
     auto* a = node.AddColorAnimation(path);
     a->startValue = t.from;
@@ -34,7 +35,8 @@ BitmapButton::BitmapButton(std::string name, BitmapButtonStyle style)
   caption_->SetStyle({{}, style_.captionColor, TextAlign::Center, TextAlign::Center, false});
 }
 
-void BitmapButton::SetGlyph(std::shared_ptr<const Bitmap> glyph, GlyphPosition position, std::optional<SizeF> area) {
+void BitmapButton::SetGlyph(std::shared_ptr<const Bitmap> glyph, GlyphPosition position,
+                            std::optional<SizeF> area) {
   glyph_->SetBitmap(std::move(glyph));
   position_ = position;
   area_ = area;
@@ -50,16 +52,18 @@ void BitmapButton::LayoutParts() {
   const RectF inner{e, e, Width() - e, Height() - e};
   if (position_ == GlyphPosition::Top) {
     glyph_->SetBounds(inner.left, inner.top, inner.Width(), style_.glyphBand);
-    caption_->SetBounds(inner.left, inner.top + style_.glyphBand, inner.Width(), inner.Height() - style_.glyphBand);
+    caption_->SetBounds(inner.left, inner.top + style_.glyphBand, inner.Width(),
+                        inner.Height() - style_.glyphBand);
     return;
   }
-  SizeF s = area_.value_or(glyph_->GetBitmap() ? SizeF{static_cast<float>(glyph_->GetBitmap()->Width()),
-                                                       static_cast<float>(glyph_->GetBitmap()->Height())}
-                                               : SizeF{});
+  SizeF s =
+      area_.value_or(glyph_->GetBitmap() ? SizeF{static_cast<float>(glyph_->GetBitmap()->Width()),
+                                                 static_cast<float>(glyph_->GetBitmap()->Height())}
+                                         : SizeF{});
   s.width = std::min(s.width, inner.Width());
   s.height = std::min(s.height, inner.Height());
-  glyph_->SetBounds(inner.left + (inner.Width() - s.width) / 2, inner.top + (inner.Height() - s.height) / 2, s.width,
-                    s.height);
+  glyph_->SetBounds(inner.left + (inner.Width() - s.width) / 2,
+                    inner.top + (inner.Height() - s.height) / 2, s.width, s.height);
   caption_->SetBounds(inner.left, inner.top, inner.Width(), inner.Height());
 }
 
@@ -69,7 +73,8 @@ ImageStateButton::ImageStateButton(std::string name) : Node(std::move(name)) {
   SetCursor(Cursor::Hand);
 }
 
-void ImageStateButton::SetImages(std::shared_ptr<const Bitmap> normal, std::shared_ptr<const Bitmap> hot,
+void ImageStateButton::SetImages(std::shared_ptr<const Bitmap> normal,
+                                 std::shared_ptr<const Bitmap> hot,
                                  std::shared_ptr<const Bitmap> down) {
   normal_ = std::move(normal);
   hot_ = std::move(hot);
@@ -85,7 +90,8 @@ void ImageStateButton::Paint(Canvas& canvas) {
     image = hot_.get();
   }
   if (image == nullptr || image->IsEmpty()) return;
-  canvas.DrawImage(*image, ImageNode::FitRect({static_cast<float>(image->Width()), static_cast<float>(image->Height())},
+  canvas.DrawImage(*image, ImageNode::FitRect({static_cast<float>(image->Width()),
+                                               static_cast<float>(image->Height())},
                                               LocalRect()));
 }
 
@@ -102,8 +108,9 @@ PushButton::PushButton(std::string name, PushButtonStyle style)
   SetCanFocus(true);
   if (style_.glow) SetGlow(style_.glow);
   AddTransitions(*this, "Fill.Color", style_.fillTransitions);
-  caption_ = AddCaption(*this, {{}, style_.captionColor, TextAlign::Center, TextAlign::Center, false},
-                        style_.captionInset);
+  caption_ =
+      AddCaption(*this, {{}, style_.captionColor, TextAlign::Center, TextAlign::Center, false},
+                 style_.captionInset);
 }
 
 void PushButton::SetCaption(std::wstring caption) { caption_->SetText(std::move(caption)); }

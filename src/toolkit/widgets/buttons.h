@@ -11,7 +11,8 @@ namespace toolkit {
 // A caption child laid over `parent` less `inset`, not hit-testable, centred both ways.
 TextNode* AddCaption(Node& parent, const TextStyle& style, Margins inset);
 // Adds the style's colour transitions to `node` as triggered animations of `path`.
-void AddTransitions(Node& node, const std::string& path, const std::vector<ColorTransition>& transitions);
+void AddTransitions(Node& node, const std::string& path,
+                    const std::vector<ColorTransition>& transitions);
 
 enum class GlyphPosition { Top, Center };
 
@@ -20,7 +21,8 @@ class BitmapButton : public RectangleNode {
  public:
   explicit BitmapButton(std::string name, BitmapButtonStyle style = {});
   // `area`: the glyph's square when centred (defaults to the glyph's own size).
-  void SetGlyph(std::shared_ptr<const Bitmap> glyph, GlyphPosition position, std::optional<SizeF> area = {});
+  void SetGlyph(std::shared_ptr<const Bitmap> glyph, GlyphPosition position,
+                std::optional<SizeF> area = {});
   void SetCaption(std::wstring caption);
   void SetFont(FontSpec font);
   ImageNode& Glyph() { return *glyph_; }

@@ -8,7 +8,8 @@
 
 namespace toolkit {
 
-CheckBox::CheckBox(std::string name, CheckBoxStyle style) : Node(std::move(name)), style_(std::move(style)) {
+CheckBox::CheckBox(std::string name, CheckBoxStyle style)
+    : Node(std::move(name)), style_(std::move(style)) {
   SetHitTest(true);
   SetCanFocus(true);
   box_ = Add<RectangleNode>(Name() + ".box");
@@ -37,8 +38,12 @@ void CheckBox::OnResized() {
   box_->SetBounds(std::round((style_.column - b) / 2), std::round((Height() - b) / 2), b, b);
   mark_->SetBounds((b - m) / 2, (b - m) / 2, m, m);
   Path tick;
-  tick.AddPolygon({{0, m * 0.5f}, {m * 0.18f, m * 0.32f}, {m * 0.4f, m * 0.55f}, {m * 0.82f, m * 0.08f},
-                   {m, m * 0.26f}, {m * 0.4f, m * 0.92f}});
+  tick.AddPolygon({{0, m * 0.5f},
+                   {m * 0.18f, m * 0.32f},
+                   {m * 0.4f, m * 0.55f},
+                   {m * 0.82f, m * 0.08f},
+                   {m, m * 0.26f},
+                   {m * 0.4f, m * 0.92f}});
   mark_->SetPath(tick);
   const Margins& i = style_.captionInset;
   caption_->SetBounds(style_.column + i.left, i.top, Width() - style_.column - i.left - i.right,
@@ -72,7 +77,8 @@ void CheckBox::OnKeyDown(uint16_t& key, Modifiers) {
   OnClick();
 }
 
-GroupBox::GroupBox(std::string name, GroupBoxStyle style) : Node(std::move(name)), style_(std::move(style)) {
+GroupBox::GroupBox(std::string name, GroupBoxStyle style)
+    : Node(std::move(name)), style_(std::move(style)) {
   SetHitTest(true);
 }
 
@@ -97,7 +103,8 @@ void GroupBox::Paint(Canvas& canvas) {
     const float width = CaretOffsets(*fonts, caption_, font_).back();
     gapFrom = frame.left + style_.captionLeft;
     gapTo = gapFrom + width;
-    text = RenderText(*fonts, caption_, {font_, style_.captionColor, TextAlign::Leading, TextAlign::Leading, false},
+    text = RenderText(*fonts, caption_,
+                      {font_, style_.captionColor, TextAlign::Leading, TextAlign::Leading, false},
                       {width + 2, m.lineHeight});
   }
   canvas.Save();
@@ -114,8 +121,9 @@ void GroupBox::Paint(Canvas& canvas) {
     canvas.ClipLocal(RectF{gapFrom, frame.top + 1, gapTo, frame.bottom + 1});
     canvas.StrokeRoundedRect(frame, style_.radius, 1, style_.frame);
     canvas.Restore();
-    canvas.DrawImage(text, RectF::FromSize(gapFrom, std::round(frame.top - m.lineHeight / 2),
-                                           static_cast<float>(text.Width()), static_cast<float>(text.Height())));
+    canvas.DrawImage(
+        text, RectF::FromSize(gapFrom, std::round(frame.top - m.lineHeight / 2),
+                              static_cast<float>(text.Width()), static_cast<float>(text.Height())));
   } else {
     canvas.StrokeRoundedRect(frame, style_.radius, 1, style_.frame);
     canvas.Restore();

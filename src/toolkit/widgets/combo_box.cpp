@@ -27,7 +27,8 @@ class ListRow : public RectangleNode {
 
 }  // namespace
 
-ComboBox::ComboBox(std::string name, ComboBoxStyle style) : RectangleNode(std::move(name)), style_(std::move(style)) {
+ComboBox::ComboBox(std::string name, ComboBoxStyle style)
+    : RectangleNode(std::move(name)), style_(std::move(style)) {
   fill = style_.fill;
   strokeColor = style_.outline;
   SetHitTest(true);
@@ -73,15 +74,21 @@ void ComboBox::Paint(Canvas& canvas) {
   const float cx = r.right - style_.chevronBand / 2, cy = r.Height() / 2;
   const float w = style_.chevronSize.width, h = style_.chevronSize.height, t = 1.5f;
   Path chevron;
-  chevron.AddPolygon({{cx - w / 2, cy - h / 2}, {cx - w / 2 + t * 1.4f, cy - h / 2}, {cx, cy + h / 2 - t * 1.4f},
-                      {cx + w / 2 - t * 1.4f, cy - h / 2}, {cx + w / 2, cy - h / 2}, {cx, cy + h / 2}});
+  chevron.AddPolygon({{cx - w / 2, cy - h / 2},
+                      {cx - w / 2 + t * 1.4f, cy - h / 2},
+                      {cx, cy + h / 2 - t * 1.4f},
+                      {cx + w / 2 - t * 1.4f, cy - h / 2},
+                      {cx + w / 2, cy - h / 2},
+                      {cx, cy + h / 2}});
   canvas.FillPath(chevron, Brush::Solid(style_.chevronColor));
   FontLibrary* fonts = Fonts();
   if (fonts == nullptr || selected_ < 0) return;
   const RectF area = r.Inset(style_.textInset);
   if (State(NodeState::Focused)) canvas.FillRect(area, Brush::Solid(style_.selectionColor));
-  const Bitmap text = RenderText(*fonts, SelectedText(), {font_, style_.textColor, TextAlign::Leading, TextAlign::Center, false},
-                                 {area.Width(), area.Height()});
+  const Bitmap text =
+      RenderText(*fonts, SelectedText(),
+                 {font_, style_.textColor, TextAlign::Leading, TextAlign::Center, false},
+                 {area.Width(), area.Height()});
   canvas.DrawImage(text, RectF::FromSize(area.left, area.top, static_cast<float>(text.Width()),
                                          static_cast<float>(text.Height())));
 }
@@ -112,7 +119,8 @@ void ComboBox::OpenDropDown() {
     row->SetBounds(1, 1 + rowHeight * static_cast<float>(i), size.width - 2, rowHeight);
     auto* text = row->Add<TextNode>("text");
     text->SetAlign(Align::Client, {3, 0, 3, 0});
-    text->SetStyle({font_, selected ? style_.listSelectedText : style_.listText, TextAlign::Leading, TextAlign::Center, false});
+    text->SetStyle({font_, selected ? style_.listSelectedText : style_.listText, TextAlign::Leading,
+                    TextAlign::Center, false});
     text->SetText(items_[i]);
     row->onClick = [this, i] {
       Choose(static_cast<int>(i));

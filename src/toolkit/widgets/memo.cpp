@@ -35,7 +35,8 @@ std::vector<Memo::Line> Memo::Lines() const {
   size_t start = 0;
   for (;;) {
     const size_t nl = t.find(L'\n', start);
-    lines.push_back({start, std::wstring_view(t).substr(start, (nl == std::wstring::npos ? t.size() : nl) - start)});
+    lines.push_back({start, std::wstring_view(t).substr(
+                                start, (nl == std::wstring::npos ? t.size() : nl) - start)});
     if (nl == std::wstring::npos) break;
     start = nl + 1;
   }
@@ -72,7 +73,8 @@ PointF Memo::MaxScroll() {
   float widest = 0;
   const auto lines = Lines();
   if (fonts != nullptr) {
-    for (const Line& l : lines) widest = std::max(widest, CaretOffsets(*fonts, l.text, font_).back());
+    for (const Line& l : lines)
+      widest = std::max(widest, CaretOffsets(*fonts, l.text, font_).back());
   }
   const RectF area = TextArea();
   return {std::max(0.0f, widest + 2 - area.Width()),
@@ -101,10 +103,13 @@ void Memo::Paint(Canvas& canvas) {
     for (size_t i = 0; i < lines.size(); ++i) {
       const float top = area.top + lh * static_cast<float>(i) - scroll_.y;
       if (top + lh < area.top || top > area.bottom) continue;
-      PaintEditableLine(canvas, *fonts,
-                        {lines[i].text, lines[i].start, focused ? editor_.Selection() : std::pair<size_t, size_t>{},
-                         focused && LineOf(editor_.Caret()) == i ? std::optional<size_t>(editor_.Caret()) : std::nullopt},
-                        font_, style_.textColor, style_.selectionColor, {area.left - scroll_.x, top});
+      PaintEditableLine(
+          canvas, *fonts,
+          {lines[i].text, lines[i].start,
+           focused ? editor_.Selection() : std::pair<size_t, size_t>{},
+           focused && LineOf(editor_.Caret()) == i ? std::optional<size_t>(editor_.Caret())
+                                                   : std::nullopt},
+          font_, style_.textColor, style_.selectionColor, {area.left - scroll_.x, top});
     }
     canvas.Restore();
   }
@@ -118,7 +123,8 @@ void Memo::PaintScrollBars(Canvas& canvas) {
     // A small triangle pointing (dx, dy).
     const float a = 3.5f;
     Path p;
-    p.AddPolygon({{c.x + dx * a, c.y + dy * a}, {c.x - dx * a + dy * a, c.y - dy * a + dx * a},
+    p.AddPolygon({{c.x + dx * a, c.y + dy * a},
+                  {c.x - dx * a + dy * a, c.y - dy * a + dx * a},
                   {c.x - dx * a - dy * a, c.y - dy * a - dx * a}});
     canvas.FillPath(p, Brush::Solid(style_.scrollArrow));
   };
@@ -134,14 +140,14 @@ void Memo::PaintScrollBars(Canvas& canvas) {
   if (max.y > 0 && trackV > 8) {
     const float len = std::max(8.0f, trackV * area.Height() / (area.Height() + max.y));
     const float pos = (trackV - len) * scroll_.y / max.y;
-    canvas.FillRoundedRect(RectF{v.left + 3, v.top + s + pos, v.right - 3, v.top + s + pos + len}, 2,
-                           Brush::Solid(style_.scrollThumb));
+    canvas.FillRoundedRect(RectF{v.left + 3, v.top + s + pos, v.right - 3, v.top + s + pos + len},
+                           2, Brush::Solid(style_.scrollThumb));
   }
   if (max.x > 0 && trackH > 8) {
     const float len = std::max(8.0f, trackH * area.Width() / (area.Width() + max.x));
     const float pos = (trackH - len) * scroll_.x / max.x;
-    canvas.FillRoundedRect(RectF{h.left + s + pos, h.top + 3, h.left + s + pos + len, h.bottom - 3}, 2,
-                           Brush::Solid(style_.scrollThumb));
+    canvas.FillRoundedRect(RectF{h.left + s + pos, h.top + 3, h.left + s + pos + len, h.bottom - 3},
+                           2, Brush::Solid(style_.scrollThumb));
   }
   // Size grip: three diagonal rows of dots in the corner.
   const float g = style_.gripSize;
@@ -150,7 +156,8 @@ void Memo::PaintScrollBars(Canvas& canvas) {
   const PointF o{corner.right - g, corner.bottom - g};
   for (int row = 0; row < 3; ++row) {
     for (int col = 2 - row; col < 3; ++col) {
-      canvas.FillRect(RectF::FromSize(o.x + static_cast<float>(col) * 4 + 1, o.y + static_cast<float>(row) * 4 + 1, 2, 2),
+      canvas.FillRect(RectF::FromSize(o.x + static_cast<float>(col) * 4 + 1,
+                                      o.y + static_cast<float>(row) * 4 + 1, 2, 2),
                       Brush::Solid(style_.scrollArrow));
     }
   }
@@ -162,7 +169,9 @@ size_t Memo::IndexAt(PointF local) {
   const float row = (local.y - area.top + scroll_.y) / LineHeight();
   const size_t i = static_cast<size_t>(std::clamp(row, 0.0f, static_cast<float>(lines.size() - 1)));
   FontLibrary* fonts = Fonts();
-  const size_t column = fonts != nullptr ? IndexAtOffset(*fonts, lines[i].text, font_, local.x - area.left + scroll_.x) : 0;
+  const size_t column = fonts != nullptr ? IndexAtOffset(*fonts, lines[i].text, font_,
+                                                         local.x - area.left + scroll_.x)
+                                         : 0;
   return lines[i].start + column;
 }
 
@@ -172,7 +181,9 @@ void Memo::EnsureCaretVisible() {
   const auto lines = Lines();
   const size_t line = LineOf(editor_.Caret());
   const float lh = LineHeight();
-  const float x = CaretOffsets(*fonts, lines[line].text.substr(0, editor_.Caret() - lines[line].start), font_).back();
+  const float x =
+      CaretOffsets(*fonts, lines[line].text.substr(0, editor_.Caret() - lines[line].start), font_)
+          .back();
   const float y = lh * static_cast<float>(line);
   const RectF area = TextArea();
   PointF s = scroll_;
@@ -190,15 +201,21 @@ void Memo::OnMouseDown(const MouseEvent& e) {
   dragStart_ = e.local;
   scrollAtDragStart_ = scroll_;
   if (v.Contains(e.local)) {
-    if (e.local.y < v.top + s) ScrollTo({scroll_.x, scroll_.y - lh});
-    else if (e.local.y >= v.bottom - s) ScrollTo({scroll_.x, scroll_.y + lh});
-    else dragging_ = Dragging::VerticalThumb;
+    if (e.local.y < v.top + s)
+      ScrollTo({scroll_.x, scroll_.y - lh});
+    else if (e.local.y >= v.bottom - s)
+      ScrollTo({scroll_.x, scroll_.y + lh});
+    else
+      dragging_ = Dragging::VerticalThumb;
     return;
   }
   if (h.Contains(e.local)) {
-    if (e.local.x < h.left + s) ScrollTo({scroll_.x - lh, scroll_.y});
-    else if (e.local.x >= h.right - s) ScrollTo({scroll_.x + lh, scroll_.y});
-    else dragging_ = Dragging::HorizontalThumb;
+    if (e.local.x < h.left + s)
+      ScrollTo({scroll_.x - lh, scroll_.y});
+    else if (e.local.x >= h.right - s)
+      ScrollTo({scroll_.x + lh, scroll_.y});
+    else
+      dragging_ = Dragging::HorizontalThumb;
     return;
   }
   if (!area.Contains(e.local)) return;
@@ -215,17 +232,21 @@ void Memo::OnMouseMove(const MouseEvent& e) {
   const PointF max = MaxScroll();
   const RectF area = TextArea();
   switch (dragging_) {
-    case Dragging::None: break;
+    case Dragging::None:
+      break;
     case Dragging::Text:
       editor_.MoveTo(IndexAt(e.local), true);
       EnsureCaretVisible();
       ContentChanged();
       break;
     case Dragging::VerticalThumb:
-      ScrollTo({scroll_.x, scrollAtDragStart_.y + (e.local.y - dragStart_.y) * (area.Height() + max.y) / area.Height()});
+      ScrollTo({scroll_.x, scrollAtDragStart_.y + (e.local.y - dragStart_.y) *
+                                                      (area.Height() + max.y) / area.Height()});
       break;
     case Dragging::HorizontalThumb:
-      ScrollTo({scrollAtDragStart_.x + (e.local.x - dragStart_.x) * (area.Width() + max.x) / area.Width(), scroll_.y});
+      ScrollTo({scrollAtDragStart_.x +
+                    (e.local.x - dragStart_.x) * (area.Width() + max.x) / area.Width(),
+                scroll_.y});
       break;
   }
 }
@@ -250,11 +271,18 @@ void Memo::OnKeyDown(uint16_t& key, Modifiers modifiers) {
     const long step = (key == keys::kPageUp || key == keys::kPageDown)
                           ? std::max(1L, static_cast<long>(TextArea().Height() / LineHeight()))
                           : 1L;
-    const long target = std::clamp(static_cast<long>(line) + ((key == keys::kUp || key == keys::kPageUp) ? -step : step),
-                                   0L, static_cast<long>(lines.size()) - 1);
-    const float x = fonts != nullptr ? CaretOffsets(*fonts, lines[line].text.substr(0, editor_.Caret() - lines[line].start), font_).back() : 0;
+    const long target = std::clamp(
+        static_cast<long>(line) + ((key == keys::kUp || key == keys::kPageUp) ? -step : step), 0L,
+        static_cast<long>(lines.size()) - 1);
+    const float x =
+        fonts != nullptr
+            ? CaretOffsets(*fonts, lines[line].text.substr(0, editor_.Caret() - lines[line].start),
+                           font_)
+                  .back()
+            : 0;
     const Line& to = lines[static_cast<size_t>(target)];
-    editor_.MoveTo(to.start + (fonts != nullptr ? IndexAtOffset(*fonts, to.text, font_, x) : 0), modifiers.shift);
+    editor_.MoveTo(to.start + (fonts != nullptr ? IndexAtOffset(*fonts, to.text, font_, x) : 0),
+                   modifiers.shift);
     key = 0;
     Edited(before);
     return;

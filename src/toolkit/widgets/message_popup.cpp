@@ -3,7 +3,9 @@
 namespace toolkit {
 
 MessagePopup::MessagePopup(Scene& owner, SizeF size, MessagePopupStyle style)
-    : owner_(owner), style_(style), content_(std::make_unique<Scene>(size, owner.Fonts(), owner.Host())) {
+    : owner_(owner),
+      style_(style),
+      content_(std::make_unique<Scene>(size, owner.Fonts(), owner.Host())) {
   body_ = content_->Root().Add<Node>("body");
   body_->SetSize(size);
   content_->onDeactivate = [this] {

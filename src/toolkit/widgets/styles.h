@@ -64,8 +64,8 @@ struct TextBoxStyle {
   float discSize = 15;
   float crossSize = 10;
   Color crossColor = 0xFF808080;
-  ColorTransition discHover{0x00808080, 0xAF808080, 0.1,
-                            {{NodeState::MouseOver, true}}, {{NodeState::MouseOver, false}}};
+  ColorTransition discHover{
+      0x00808080, 0xAF808080, 0.1, {{NodeState::MouseOver, true}}, {{NodeState::MouseOver, false}}};
   float hoverOpacity = 0.5f;  // the clear button's opacity while the pointer is over it
   std::optional<GlowEffect> glow = StateGlow(NodeState::Focused);
 };
@@ -96,8 +96,8 @@ struct CheckBoxStyle {
   Color boxOutline = 0xFF333333;
   float boxRadius = 2;
   float markSize = 11;
-  ColorTransition mark{0x00F5AB28, 0xFFF5AB28, 0.1,
-                       {{NodeState::Checked, true}}, {{NodeState::Checked, false}}};
+  ColorTransition mark{
+      0x00F5AB28, 0xFFF5AB28, 0.1, {{NodeState::Checked, true}}, {{NodeState::Checked, false}}};
   double uncheckSeconds = 0.0001;
   Color captionColor = 0xFF000000;
   Margins captionInset{1, 2, 1, 0};

@@ -14,7 +14,8 @@ namespace {
 // The clear button: a disc that lights up under the pointer, with a cross on it.
 class ClearDisc : public EllipseNode {
  public:
-  ClearDisc(std::string name, const TextBoxStyle& style) : EllipseNode(std::move(name)), style_(style) {
+  ClearDisc(std::string name, const TextBoxStyle& style)
+      : EllipseNode(std::move(name)), style_(style) {
     fill = Brush::Solid(style.discHover.from);
     SetHitTest(true);
     SetCursor(Cursor::Arrow);
@@ -34,9 +35,13 @@ class ClearDisc : public EllipseNode {
     canvas.FillPath(disc, fill);
     const float h = c / 2, t = 1.0f;  // half size, half stroke
     Path cross;
-    cross.AddPolygon({{mid.x - h, mid.y - h + t}, {mid.x - h + t, mid.y - h}, {mid.x + h, mid.y + h - t},
+    cross.AddPolygon({{mid.x - h, mid.y - h + t},
+                      {mid.x - h + t, mid.y - h},
+                      {mid.x + h, mid.y + h - t},
                       {mid.x + h - t, mid.y + h}});
-    cross.AddPolygon({{mid.x + h - t, mid.y - h}, {mid.x + h, mid.y - h + t}, {mid.x - h + t, mid.y + h},
+    cross.AddPolygon({{mid.x + h - t, mid.y - h},
+                      {mid.x + h, mid.y - h + t},
+                      {mid.x - h + t, mid.y + h},
                       {mid.x - h, mid.y + h - t}});
     canvas.FillPath(cross, Brush::Solid(style_.crossColor));
   }
@@ -47,7 +52,8 @@ class ClearDisc : public EllipseNode {
 
 }  // namespace
 
-TextBox::TextBox(std::string name, TextBoxStyle style) : RectangleNode(std::move(name)), style_(std::move(style)) {
+TextBox::TextBox(std::string name, TextBoxStyle style)
+    : RectangleNode(std::move(name)), style_(std::move(style)) {
   fill = style_.fill;
   strokeColor = style_.outline;
   cornerRadius = style_.radius;
@@ -89,16 +95,18 @@ void TextBox::Paint(Canvas& canvas) {
   const RectF area = TextArea();
   const LineMetrics m = fonts->Metrics(font_);
   const std::vector<float> offsets = CaretOffsets(*fonts, editor_.Text(), font_);
-  const float caretX = offsets[std::min(CodePoints(std::wstring_view(editor_.Text()).substr(0, editor_.Caret())).size(),
-                                        offsets.size() - 1)];
+  const float caretX = offsets[std::min(
+      CodePoints(std::wstring_view(editor_.Text()).substr(0, editor_.Caret())).size(),
+      offsets.size() - 1)];
   // Keep the caret inside the text area.
   if (caretX - scroll_ > area.Width() - 1) scroll_ = caretX - area.Width() + 1;
   if (caretX < scroll_) scroll_ = caretX;
   canvas.Save();
   canvas.ClipLocal(area);
   const bool focused = State(NodeState::Focused);
-  PaintEditableLine(canvas, *fonts, {editor_.Text(), 0, focused ? editor_.Selection() : std::pair<size_t, size_t>{},
-                                     focused ? std::optional<size_t>(editor_.Caret()) : std::nullopt},
+  PaintEditableLine(canvas, *fonts,
+                    {editor_.Text(), 0, focused ? editor_.Selection() : std::pair<size_t, size_t>{},
+                     focused ? std::optional<size_t>(editor_.Caret()) : std::nullopt},
                     font_, style_.textColor, style_.selectionColor,
                     {area.left - scroll_, area.top + (area.Height() - m.lineHeight) / 2});
   canvas.Restore();
@@ -106,7 +114,9 @@ void TextBox::Paint(Canvas& canvas) {
 
 size_t TextBox::IndexAt(float localX) {
   FontLibrary* fonts = Fonts();
-  return fonts != nullptr ? IndexAtOffset(*fonts, editor_.Text(), font_, localX - TextArea().left + scroll_) : 0;
+  return fonts != nullptr
+             ? IndexAtOffset(*fonts, editor_.Text(), font_, localX - TextArea().left + scroll_)
+             : 0;
 }
 
 void TextBox::OnMouseDown(const MouseEvent& e) {

@@ -67,20 +67,32 @@ size_t TextEditor::LineEnd(size_t position) const {
 bool TextEditor::HandleKey(uint16_t key, Modifiers m, SceneHost& host) {
   switch (key) {
     case keys::kLeft:
-      MoveTo(HasSelection() && !m.shift ? Selection().first : (caret_ > 0 ? caret_ - 1 : 0), m.shift);
+      MoveTo(HasSelection() && !m.shift ? Selection().first : (caret_ > 0 ? caret_ - 1 : 0),
+             m.shift);
       return true;
     case keys::kRight:
       MoveTo(HasSelection() && !m.shift ? Selection().second : caret_ + 1, m.shift);
       return true;
-    case keys::kHome: MoveTo(m.control ? 0 : LineStart(caret_), m.shift); return true;
-    case keys::kEnd: MoveTo(m.control ? text_.size() : LineEnd(caret_), m.shift); return true;
-    case keys::kBack: Backspace(); return true;
-    case keys::kDelete: Delete(); return true;
-    default: break;
+    case keys::kHome:
+      MoveTo(m.control ? 0 : LineStart(caret_), m.shift);
+      return true;
+    case keys::kEnd:
+      MoveTo(m.control ? text_.size() : LineEnd(caret_), m.shift);
+      return true;
+    case keys::kBack:
+      Backspace();
+      return true;
+    case keys::kDelete:
+      Delete();
+      return true;
+    default:
+      break;
   }
   if (!m.control) return false;
   switch (key) {
-    case keys::kA: SelectAll(); return true;
+    case keys::kA:
+      SelectAll();
+      return true;
     case keys::kC:
       if (HasSelection()) host.SetClipboardText(SelectedText());
       return true;
@@ -90,8 +102,11 @@ bool TextEditor::HandleKey(uint16_t key, Modifiers m, SceneHost& host) {
         Insert({});
       }
       return true;
-    case keys::kV: Insert(host.ClipboardText()); return true;
-    default: return false;
+    case keys::kV:
+      Insert(host.ClipboardText());
+      return true;
+    default:
+      return false;
   }
 }
 

@@ -20,8 +20,8 @@ float OffsetOfIndex(const std::vector<float>& offsets, std::wstring_view text, s
 
 }  // namespace
 
-void PaintEditableLine(Canvas& canvas, FontLibrary& fonts, const EditableLine& line, const FontSpec& font,
-                       Color textColor, Color selectionColor, PointF origin) {
+void PaintEditableLine(Canvas& canvas, FontLibrary& fonts, const EditableLine& line,
+                       const FontSpec& font, Color textColor, Color selectionColor, PointF origin) {
   const LineMetrics metrics = fonts.Metrics(font);
   const std::vector<float> offsets = CaretOffsets(fonts, line.text, font);
   const size_t lineEnd = line.firstIndex + line.text.size();
@@ -35,14 +35,18 @@ void PaintEditableLine(Canvas& canvas, FontLibrary& fonts, const EditableLine& l
   }
   if (!line.text.empty()) {
     const float width = offsets.back() + 2;
-    const Bitmap picture = RenderText(fonts, line.text, {font, textColor, TextAlign::Leading, TextAlign::Leading, false},
-                                      {width, metrics.lineHeight});
+    const Bitmap picture = RenderText(
+        fonts, line.text, {font, textColor, TextAlign::Leading, TextAlign::Leading, false},
+        {width, metrics.lineHeight});
     canvas.DrawImage(picture, RectF::FromSize(std::round(origin.x), std::round(origin.y),
-                                              static_cast<float>(picture.Width()), static_cast<float>(picture.Height())));
+                                              static_cast<float>(picture.Width()),
+                                              static_cast<float>(picture.Height())));
   }
   if (line.caret && *line.caret >= line.firstIndex && *line.caret <= lineEnd) {
-    const float x = std::round(origin.x + OffsetOfIndex(offsets, line.text, *line.caret - line.firstIndex));
-    canvas.FillRect(RectF{x, origin.y, x + 1, origin.y + metrics.lineHeight}, Brush::Solid(textColor));
+    const float x =
+        std::round(origin.x + OffsetOfIndex(offsets, line.text, *line.caret - line.firstIndex));
+    canvas.FillRect(RectF{x, origin.y, x + 1, origin.y + metrics.lineHeight},
+                    Brush::Solid(textColor));
   }
 }
 

@@ -1,9 +1,7 @@
-#include "toolkit/win32/gdi_font_source.h"
-
+#include <stb/stb_truetype.h>
 #include <windows.h>
 
-#include <stb/stb_truetype.h>
-
+#include "toolkit/win32/gdi_font_source.h"
 #include "toolkit/win32/gdi_objects.h"
 
 namespace toolkit::win32 {
@@ -24,9 +22,9 @@ std::string Utf8(const std::wstring& text) {
 std::optional<FontData> GdiFontSource::Load(const std::wstring& family, bool bold) {
   UniqueDc dc(CreateCompatibleDC(nullptr));
   if (!dc) return std::nullopt;
-  UniqueFont font(CreateFontW(-16, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                              OUT_TT_ONLY_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH,
-                              family.c_str()));
+  UniqueFont font(CreateFontW(-16, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
+                              DEFAULT_CHARSET, OUT_TT_ONLY_PRECIS, CLIP_DEFAULT_PRECIS,
+                              DEFAULT_QUALITY, DEFAULT_PITCH, family.c_str()));
   if (!font) return std::nullopt;
   ScopedSelect select(dc.Get(), font.Get());
   // GDI silently substitutes a missing family; only the asked-for one counts.

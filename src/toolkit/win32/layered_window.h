@@ -17,10 +17,10 @@ namespace toolkit::win32 {
 struct WindowOptions {
   std::wstring caption;
   SizeF size{100, 100};
-  HWND owner = nullptr;      // owned popups: no taskbar button, kept above the owner
-  bool centered = true;      // on the desktop's work area; otherwise at `position` (screen)
+  HWND owner = nullptr;  // owned popups: no taskbar button, kept above the owner
+  bool centered = true;  // on the desktop's work area; otherwise at `position` (screen)
   POINT position{0, 0};
-  bool takesFocus = true;    // false for tooltips and drop-down lists
+  bool takesFocus = true;  // false for tooltips and drop-down lists
 };
 
 // A top-level window with per-pixel alpha showing a scene: drawn with UpdateLayeredWindow

@@ -1,5 +1,3 @@
-#include "toolkit/win32/layered_window.h"
-
 #include <windowsx.h>
 
 #include <algorithm>
@@ -7,6 +5,7 @@
 #include <cstring>
 
 #include "toolkit/tooltip_scene.h"
+#include "toolkit/win32/layered_window.h"
 
 namespace toolkit::win32 {
 namespace {
@@ -81,7 +80,8 @@ class LayeredWindow::OwnedPopup : public PopupWindow {
     POINT origin{0, 0};
     ClientToScreen(owner_.Handle(), &origin);
     SetWindowPos(window_.Handle(), nullptr, origin.x + static_cast<int>(std::lround(at_.x)),
-                 origin.y + static_cast<int>(std::lround(at_.y)), 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+                 origin.y + static_cast<int>(std::lround(at_.y)), 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
 
  private:
@@ -109,13 +109,14 @@ void LayeredWindow::Create(const WindowOptions& options) {
   if (options.centered) {
     RECT work{};
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
-    at = {work.left + (work.right - work.left - width) / 2, work.top + (work.bottom - work.top - height) / 2};
+    at = {work.left + (work.right - work.left - width) / 2,
+          work.top + (work.bottom - work.top - height) / 2};
   }
   DWORD exStyle = WS_EX_LAYERED;
   if (options.owner != nullptr) exStyle |= WS_EX_TOOLWINDOW;
   if (!options.takesFocus) exStyle |= WS_EX_NOACTIVATE | WS_EX_TOPMOST;
-  hwnd_ = CreateWindowExW(exStyle, kClassName, options.caption.c_str(), WS_POPUP, at.x, at.y, width, height,
-                          options.owner, nullptr, GetModuleHandleW(nullptr), nullptr);
+  hwnd_ = CreateWindowExW(exStyle, kClassName, options.caption.c_str(), WS_POPUP, at.x, at.y, width,
+                          height, options.owner, nullptr, GetModuleHandleW(nullptr), nullptr);
   if (hwnd_ == nullptr) return;
   SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&LayeredWindow::WindowProc));
@@ -168,15 +169,16 @@ void LayeredWindow::RenderNow() {
   const RectI area = scene_->Render(frame_);
   if (area.IsEmpty()) return;
   for (int y = area.top; y < area.bottom; ++y) {
-    std::memcpy(dibPixels_ + static_cast<size_t>(y) * frame_.Width() + area.left, frame_.Row(y) + area.left,
-                static_cast<size_t>(area.Width()) * sizeof(uint32_t));
+    std::memcpy(dibPixels_ + static_cast<size_t>(y) * frame_.Width() + area.left,
+                frame_.Row(y) + area.left, static_cast<size_t>(area.Width()) * sizeof(uint32_t));
   }
   GdiFlush();
   ScopedSelect select(memoryDc_.Get(), dib_.Get());
   SIZE size{frame_.Width(), frame_.Height()};
   POINT source{0, 0};
   BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
-  UpdateLayeredWindow(hwnd_, nullptr, nullptr, &size, memoryDc_.Get(), &source, 0, &blend, ULW_ALPHA);
+  UpdateLayeredWindow(hwnd_, nullptr, nullptr, &size, memoryDc_.Get(), &source, 0, &blend,
+                      ULW_ALPHA);
 }
 
 void LayeredWindow::SetCursor(Cursor cursor) {
@@ -184,14 +186,17 @@ void LayeredWindow::SetCursor(Cursor cursor) {
   POINT p{};
   GetCursorPos(&p);
   if (WindowFromPoint(p) == hwnd_) {
-    ::SetCursor(LoadCursorW(nullptr, cursor == Cursor::Hand ? IDC_HAND : cursor == Cursor::IBeam ? IDC_IBEAM : IDC_ARROW));
+    ::SetCursor(LoadCursorW(nullptr, cursor == Cursor::Hand    ? IDC_HAND
+                                     : cursor == Cursor::IBeam ? IDC_IBEAM
+                                                               : IDC_ARROW));
   }
 }
 
 void LayeredWindow::MoveWindowBy(int dx, int dy) {
   RECT r{};
   GetWindowRect(hwnd_, &r);
-  SetWindowPos(hwnd_, nullptr, r.left + dx, r.top + dy, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  SetWindowPos(hwnd_, nullptr, r.left + dx, r.top + dy, 0, 0,
+               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   PlacePopups();
 }
 
@@ -282,13 +287,15 @@ void LayeredWindow::SetClipboardText(const std::wstring& text) {
   GlobalFree(memory);
 }
 
-std::unique_ptr<PopupWindow> LayeredWindow::OpenPopup(Scene& content, PointF ownerPoint, bool activate) {
+std::unique_ptr<PopupWindow> LayeredWindow::OpenPopup(Scene& content, PointF ownerPoint,
+                                                      bool activate) {
   return std::make_unique<OwnedPopup>(*this, content, ownerPoint, activate);
 }
 
 LRESULT CALLBACK LayeredWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   auto* self = reinterpret_cast<LayeredWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-  return self != nullptr ? self->Handle(message, wParam, lParam) : DefWindowProcW(hwnd, message, wParam, lParam);
+  return self != nullptr ? self->Handle(message, wParam, lParam)
+                         : DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
 bool LayeredWindow::TrySceneMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -306,14 +313,26 @@ bool LayeredWindow::TrySceneMessage(UINT message, WPARAM wParam, LPARAM lParam) 
       scene.MouseLeave();
       return true;
     case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK: scene.MouseDown(ClientPoint(lParam), MouseButton::Left, CurrentModifiers()); return true;
+    case WM_LBUTTONDBLCLK:
+      scene.MouseDown(ClientPoint(lParam), MouseButton::Left, CurrentModifiers());
+      return true;
     case WM_RBUTTONDOWN:
-    case WM_RBUTTONDBLCLK: scene.MouseDown(ClientPoint(lParam), MouseButton::Right, CurrentModifiers()); return true;
+    case WM_RBUTTONDBLCLK:
+      scene.MouseDown(ClientPoint(lParam), MouseButton::Right, CurrentModifiers());
+      return true;
     case WM_MBUTTONDOWN:
-    case WM_MBUTTONDBLCLK: scene.MouseDown(ClientPoint(lParam), MouseButton::Middle, CurrentModifiers()); return true;
-    case WM_LBUTTONUP: scene.MouseUp(ClientPoint(lParam), MouseButton::Left, CurrentModifiers()); return true;
-    case WM_RBUTTONUP: scene.MouseUp(ClientPoint(lParam), MouseButton::Right, CurrentModifiers()); return true;
-    case WM_MBUTTONUP: scene.MouseUp(ClientPoint(lParam), MouseButton::Middle, CurrentModifiers()); return true;
+    case WM_MBUTTONDBLCLK:
+      scene.MouseDown(ClientPoint(lParam), MouseButton::Middle, CurrentModifiers());
+      return true;
+    case WM_LBUTTONUP:
+      scene.MouseUp(ClientPoint(lParam), MouseButton::Left, CurrentModifiers());
+      return true;
+    case WM_RBUTTONUP:
+      scene.MouseUp(ClientPoint(lParam), MouseButton::Right, CurrentModifiers());
+      return true;
+    case WM_MBUTTONUP:
+      scene.MouseUp(ClientPoint(lParam), MouseButton::Middle, CurrentModifiers());
+      return true;
     case WM_MOUSEWHEEL: {
       POINT p{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
       ScreenToClient(hwnd_, &p);
@@ -323,9 +342,13 @@ bool LayeredWindow::TrySceneMessage(UINT message, WPARAM wParam, LPARAM lParam) 
     }
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN:
-      return scene.KeyDown(static_cast<uint16_t>(wParam), CurrentModifiers()) || message == WM_KEYDOWN;
-    case WM_CHAR: scene.Char(static_cast<wchar_t>(wParam)); return true;
-    default: return false;
+      return scene.KeyDown(static_cast<uint16_t>(wParam), CurrentModifiers()) ||
+             message == WM_KEYDOWN;
+    case WM_CHAR:
+      scene.Char(static_cast<wchar_t>(wParam));
+      return true;
+    default:
+      return false;
   }
 }
 
@@ -333,7 +356,9 @@ LRESULT LayeredWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
   LRESULT result = 0;
   if (onMessage && onMessage(message, wParam, lParam, result)) return result;
   switch (message) {
-    case kRenderMessage: RenderNow(); return 0;
+    case kRenderMessage:
+      RenderNow();
+      return 0;
     case WM_TIMER:
       if (wParam == kClockTimer) {
         scene_->Tick();
@@ -344,7 +369,9 @@ LRESULT LayeredWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_SETCURSOR:
       if (LOWORD(lParam) == HTCLIENT) {
-        ::SetCursor(LoadCursorW(nullptr, cursor_ == Cursor::Hand ? IDC_HAND : cursor_ == Cursor::IBeam ? IDC_IBEAM : IDC_ARROW));
+        ::SetCursor(LoadCursorW(nullptr, cursor_ == Cursor::Hand    ? IDC_HAND
+                                         : cursor_ == Cursor::IBeam ? IDC_IBEAM
+                                                                    : IDC_ARROW));
         return TRUE;
       }
       break;
@@ -354,13 +381,17 @@ LRESULT LayeredWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_ACTIVATE:
       if (LOWORD(wParam) == WA_INACTIVE) scene_->Deactivate();
       break;
-    case WM_MOVE: PlacePopups(); break;
+    case WM_MOVE:
+      PlacePopups();
+      break;
     case WM_CAPTURECHANGED:
       if (reinterpret_cast<HWND>(lParam) != hwnd_ && scene_->Dragging()) {
         scene_->MouseUp({}, MouseButton::Left);
       }
       break;
-    case WM_DESTROY: ending_ = ending_ || GetParent(hwnd_) == nullptr; break;
+    case WM_DESTROY:
+      ending_ = ending_ || GetParent(hwnd_) == nullptr;
+      break;
     default:
       if (TrySceneMessage(message, wParam, lParam)) return 0;
   }

@@ -1,6 +1,5 @@
-#include "toolkit/win32/popup_menu.h"
-
 #include "toolkit/win32/gdi_objects.h"
+#include "toolkit/win32/popup_menu.h"
 
 namespace toolkit::win32 {
 namespace {
@@ -29,7 +28,9 @@ PopupMenu::Item* PopupMenu::Find(UINT id) {
   return nullptr;
 }
 
-const PopupMenu::Item* PopupMenu::Find(UINT id) const { return const_cast<PopupMenu*>(this)->Find(id); }
+const PopupMenu::Item* PopupMenu::Find(UINT id) const {
+  return const_cast<PopupMenu*>(this)->Find(id);
+}
 
 void PopupMenu::SetChecked(UINT id, bool checked) {
   if (Item* item = Find(id)) item->checked = checked;
@@ -58,12 +59,13 @@ UINT PopupMenu::ShowAtCursor(HWND owner, const std::function<void()>& dispatchPe
   }
   POINT at{};
   GetCursorPos(&at);
-  const UINT chosen = static_cast<UINT>(
-      TrackPopupMenu(menu.Get(), TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, at.x, at.y, 0, owner, nullptr));
+  const UINT chosen = static_cast<UINT>(TrackPopupMenu(
+      menu.Get(), TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, at.x, at.y, 0, owner, nullptr));
   // Lets the menu close properly the next time the user clicks away.
   PostMessageW(owner, WM_NULL, 0, 0);
   if (chosen != 0) {
-    if (Item* item = Find(chosen); item != nullptr && item->enabled && item->onClick) item->onClick();
+    if (Item* item = Find(chosen); item != nullptr && item->enabled && item->onClick)
+      item->onClick();
   }
   return chosen;
 }

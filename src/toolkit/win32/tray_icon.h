@@ -1,6 +1,7 @@
 #pragma once
 
 #include <windows.h>
+// shellapi.h needs windows.h first.
 #include <shellapi.h>
 
 #include <functional>

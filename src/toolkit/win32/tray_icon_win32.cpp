@@ -1,7 +1,5 @@
 #include "toolkit/win32/tray_icon.h"
 
-#include <shellapi.h>
-
 namespace toolkit::win32 {
 
 TrayIcon::TrayIcon(HWND window, HICON icon, std::wstring tooltip, UINT callbackMessage)
@@ -48,7 +46,9 @@ bool TrayIcon::HandleMessage(UINT message, WPARAM, LPARAM lParam) {
   }
   if (message != callbackMessage_) return false;
   switch (LOWORD(lParam)) {
-    case WM_LBUTTONDOWN: leftPressed_ = true; break;
+    case WM_LBUTTONDOWN:
+      leftPressed_ = true;
+      break;
     case WM_LBUTTONUP:
       if (leftPressed_ && onClick) onClick();
       leftPressed_ = false;
@@ -56,7 +56,8 @@ bool TrayIcon::HandleMessage(UINT message, WPARAM, LPARAM lParam) {
     case WM_RBUTTONUP:
       if (onMenu) onMenu();
       break;
-    default: break;
+    default:
+      break;
   }
   return true;
 }

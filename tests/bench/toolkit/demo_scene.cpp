@@ -42,7 +42,8 @@ DemoScene BuildDemoScene(Scene& scene) {
 
   auto* title = screen->Add<TextNode>("title");
   title->SetBounds(4, 1, 228, 21);
-  title->SetStyle({{L"Tahoma", 11, true}, 0xFFFFFFFF, TextAlign::Leading, TextAlign::Center, false});
+  title->SetStyle(
+      {{L"Tahoma", 11, true}, 0xFFFFFFFF, TextAlign::Leading, TextAlign::Center, false});
   title->SetText(L"Pelanto");
   demo.title = title;
 

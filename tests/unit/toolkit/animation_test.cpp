@@ -1,7 +1,8 @@
+#include "toolkit/animation.h"
+
 #include <gtest/gtest.h>
 
 #include "test_support.h"
-#include "toolkit/animation.h"
 #include "toolkit/headless_host.h"
 #include "toolkit/shapes.h"
 
@@ -41,7 +42,10 @@ class AnimationTest : public ::testing::Test {
   HeadlessHost host{{200, 200}, TestFonts()};
   Node& root = host.GetScene().Root();
   RectangleNode* box = root.Add<RectangleNode>("box");
-  void SetUp() override { box->SetBounds(10, 10, 50, 50); host.Render(); }
+  void SetUp() override {
+    box->SetBounds(10, 10, 50, 50);
+    host.Render();
+  }
 };
 
 TEST_F(AnimationTest, ClockRunsOnlyWhileSomethingAnimatesAndNothingIsRedrawnWhenIdle) {

@@ -1,7 +1,8 @@
+#include "toolkit/canvas.h"
+
 #include <gtest/gtest.h>
 
 #include "test_support.h"
-#include "toolkit/canvas.h"
 #include "toolkit/shapes.h"
 
 namespace {
@@ -22,8 +23,8 @@ TEST(Canvas, RoundedCornersAreCutAndEdgesBlendSmoothly) {
   Bitmap b(100, 100);
   Canvas c(b);
   c.FillRoundedRect(RectF{10, 10, 90, 90}, 20, Brush::Solid(0xFFFFFFFF));
-  EXPECT_EQ(AlphaAt(b, 11, 11), 0);     // corner cut away
-  EXPECT_EQ(AlphaAt(b, 50, 10), 255);   // straight top edge fully covered
+  EXPECT_EQ(AlphaAt(b, 11, 11), 0);    // corner cut away
+  EXPECT_EQ(AlphaAt(b, 50, 10), 255);  // straight top edge fully covered
   EXPECT_EQ(AlphaAt(b, 30, 30), 255);
   // Along the 45-degree arc the coverage passes through intermediate values.
   int partial = 0;
@@ -56,11 +57,13 @@ TEST(Canvas, OpacityAndTranslucentColoursArePremultiplied) {
 TEST(Canvas, LinearAndRadialGradientsReachTheirStops) {
   Bitmap b(101, 101);
   Canvas c(b);
-  c.FillRect(RectF{0, 0, 101, 50}, Brush::Linear({0, 0}, {100, 0}, {{0, 0xFF000000}, {1, 0xFFFFFFFF}}));
+  c.FillRect(RectF{0, 0, 101, 50},
+             Brush::Linear({0, 0}, {100, 0}, {{0, 0xFF000000}, {1, 0xFFFFFFFF}}));
   EXPECT_LT(b.At(0, 10) & 0xFF, 3u);
   EXPECT_GT(b.At(100, 10) & 0xFF, 252u);
   EXPECT_NEAR(static_cast<int>(b.At(50, 10) & 0xFF), 128, 3);
-  c.FillRect(RectF{0, 50, 101, 101}, Brush::Radial({50, 75}, 25, {{0, 0xFFFF0000}, {1, 0xFF0000FF}}));
+  c.FillRect(RectF{0, 50, 101, 101},
+             Brush::Radial({50, 75}, 25, {{0, 0xFFFF0000}, {1, 0xFF0000FF}}));
   EXPECT_GT(RedOf(StraightColor(b.At(50, 75))), 245);  // at the centre
   EXPECT_LT(BlueOf(StraightColor(b.At(50, 75))), 10);
   EXPECT_EQ(StraightColor(b.At(50, 100)) & 0xFFFFFF, 0x0000FFu);  // at and beyond the radius

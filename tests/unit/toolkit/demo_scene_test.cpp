@@ -19,7 +19,7 @@ TEST(DemoScene, ScreenFillGlowAndTransparentMargin) {
   EXPECT_EQ(f.At(0, 0), 0u);                            // the window's corner stays transparent
   EXPECT_GT(AlphaAt(f, 5, 200), 0);                     // glow in the margin band
   EXPECT_LT(AlphaAt(f, 5, 200), 128);
-  EXPECT_EQ(AlphaAt(f, 10, 10) < 255, true);            // rounded corner is not square
+  EXPECT_EQ(AlphaAt(f, 10, 10) < 255, true);  // rounded corner is not square
 }
 
 }  // namespace

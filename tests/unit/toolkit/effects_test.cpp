@@ -28,9 +28,9 @@ TEST_F(EffectsTest, GlowReachesBeyondTheShapeAndFadesOut) {
   host.Render();
   const Bitmap& f = host.Frame();
   EXPECT_GT(AlphaAt(f, 9, 200), AlphaAt(f, 3, 200));  // darker next to the screen
-  EXPECT_GT(AlphaAt(f, 3, 200), 0);                    // still there at the window's edge
-  EXPECT_LE(AlphaAt(f, 9, 200), 128);                  // never above the glow's opacity
-  EXPECT_EQ(RedOf(f.At(9, 200)), 0);                   // black
+  EXPECT_GT(AlphaAt(f, 3, 200), 0);                   // still there at the window's edge
+  EXPECT_LE(AlphaAt(f, 9, 200), 128);                 // never above the glow's opacity
+  EXPECT_EQ(RedOf(f.At(9, 200)), 0);                  // black
   EXPECT_EQ(StraightColor(f.At(100, 200)), 0xFFF35947u);
 }
 

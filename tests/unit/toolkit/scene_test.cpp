@@ -29,12 +29,12 @@ TEST_F(SceneTest, PressGoesToTopmostHitTestableNodeChildrenBeforeParent) {
   auto* button = AddBox(*bar, "button", {11, 16, 97, 82}, 0, true);
   auto* glyph = AddBox(*button, "glyph", {20, 10, 60, 40}, 0xFFFFFFFF, false);
   auto* cover = AddBox(*screen, "cover", {200, 300, 260, 340}, 0xFF000000, true);
-  EXPECT_EQ(scene.NodeAt({40, 340}), button);        // child before parent; glyph not hit-testable
+  EXPECT_EQ(scene.NodeAt({40, 340}), button);  // child before parent; glyph not hit-testable
   EXPECT_EQ(scene.NodeAt({300, 380}), bar);
-  EXPECT_EQ(scene.NodeAt({215, 315}), cover);        // drawn later, so on top
-  EXPECT_EQ(scene.NodeAt({100, 100}), nullptr);      // screen background: no hit-testable node
+  EXPECT_EQ(scene.NodeAt({215, 315}), cover);    // drawn later, so on top
+  EXPECT_EQ(scene.NodeAt({100, 100}), nullptr);  // screen background: no hit-testable node
   cover->SetEnabled(false);
-  EXPECT_EQ(scene.NodeAt({215, 315}), bar);          // a disabled node takes nothing
+  EXPECT_EQ(scene.NodeAt({215, 315}), bar);  // a disabled node takes nothing
   button->SetVisible(false);
   EXPECT_EQ(scene.NodeAt({40, 340}), bar);
   (void)glyph;
@@ -167,7 +167,9 @@ TEST_F(SceneTest, TabOrderDefaultAndCancelKeys) {
   auto* first = AddBox(*group, "first", {0, 20, 10, 30}, 0, true);
   auto* save = AddBox(root, "save", {0, 40, 10, 50}, 0, true);
   auto* back = AddBox(root, "back", {0, 60, 10, 70}, 0, true);
-  for (Node* n : {static_cast<Node*>(second), static_cast<Node*>(first), static_cast<Node*>(save), static_cast<Node*>(back)}) n->SetCanFocus(true);
+  for (Node* n : {static_cast<Node*>(second), static_cast<Node*>(first), static_cast<Node*>(save),
+                  static_cast<Node*>(back)})
+    n->SetCanFocus(true);
   second->SetTabOrder(1);
   first->SetTabOrder(0);
   save->SetTabOrder(1);

@@ -14,7 +14,10 @@ inline toolkit::FontLibrary& TestFonts() {
 
 // Saves a picture for a person to look at when PELANTO_SNAPSHOTS names a folder.
 inline void Snapshot(const toolkit::Bitmap& bitmap, const std::string& name) {
-  if (const char* dir = std::getenv("PELANTO_SNAPSHOTS")) toolkit::WritePng(bitmap, std::string(dir) + "/" + name + ".png");
+  if (const char* dir = std::getenv("PELANTO_SNAPSHOTS"))
+    toolkit::WritePng(bitmap, std::string(dir) + "/" + name + ".png");
 }
 
-inline int AlphaAt(const toolkit::Bitmap& b, int x, int y) { return static_cast<int>(b.At(x, y) >> 24); }
+inline int AlphaAt(const toolkit::Bitmap& b, int x, int y) {
+  return static_cast<int>(b.At(x, y) >> 24);
+}

@@ -1,8 +1,9 @@
+#include "toolkit/widgets/text_editor.h"
+
 #include <gtest/gtest.h>
 
 #include "test_support.h"
 #include "toolkit/headless_host.h"
-#include "toolkit/widgets/text_editor.h"
 
 namespace {
 

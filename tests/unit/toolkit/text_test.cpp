@@ -11,7 +11,8 @@ using namespace toolkit;
 
 TEST(TextLayout, WrapsAtSpacesAndBetweenCjkCharacters) {
   TextStyle style{{L"Tahoma", 11, false}, 0xFFE0E0E0, TextAlign::Leading, TextAlign::Center, true};
-  const auto layout = LayoutText(TestFonts(), L"使用小米MIUI系统自带相机扫描，自动连接该网络", style, {242, 36});
+  const auto layout =
+      LayoutText(TestFonts(), L"使用小米MIUI系统自带相机扫描，自动连接该网络", style, {242, 36});
   ASSERT_EQ(layout.lineStarts.size(), 2u);
   EXPECT_LE(layout.width, 242);
   // The comma never starts a line.
@@ -34,7 +35,12 @@ TEST(TextLayout, AlignsHorizontallyAndVertically) {
   right.horizontal = TextAlign::Trailing;
   const auto r = LayoutText(TestFonts(), L"OK", right, {100, 40});
   EXPECT_NEAR(r.glyphs.front().x, 100 - width, 0.01);
-  EXPECT_GT(c.glyphs.front().baseline, LayoutText(TestFonts(), L"OK", {{L"Tahoma", 13, true}, 0, TextAlign::Leading, TextAlign::Leading, false}, {100, 40}).glyphs.front().baseline);
+  EXPECT_GT(c.glyphs.front().baseline,
+            LayoutText(TestFonts(), L"OK",
+                       {{L"Tahoma", 13, true}, 0, TextAlign::Leading, TextAlign::Leading, false},
+                       {100, 40})
+                .glyphs.front()
+                .baseline);
 }
 
 TEST(Fonts, FallbackFaceDrawsCharactersTheFirstFaceLacksAndBoldIsBolder) {
@@ -43,14 +49,17 @@ TEST(Fonts, FallbackFaceDrawsCharactersTheFirstFaceLacksAndBoldIsBolder) {
   const float bold = CaretOffsets(TestFonts(), L"Pelanto", {L"Tahoma", 11, true}).back();
   EXPECT_GT(bold, regular);
   // Text rendering: glyph pixels carry the colour, the rest stays transparent.
-  const Bitmap text = RenderText(TestFonts(), L"设置", {{L"Tahoma", 12, false}, 0xFFE0D59C, TextAlign::Center, TextAlign::Center, false}, {40, 20});
+  const Bitmap text = RenderText(
+      TestFonts(), L"设置",
+      {{L"Tahoma", 12, false}, 0xFFE0D59C, TextAlign::Center, TextAlign::Center, false}, {40, 20});
   int inked = 0, close = 0;
   for (int y = 0; y < text.Height(); ++y) {
     for (int x = 0; x < text.Width(); ++x) {
       if (AlphaAt(text, x, y) < 160) continue;
       ++inked;
       const Color c = StraightColor(text.At(x, y));
-      close += std::abs(RedOf(c) - 0xE0) <= 2 && std::abs(GreenOf(c) - 0xD5) <= 2 && std::abs(BlueOf(c) - 0x9C) <= 2;
+      close += std::abs(RedOf(c) - 0xE0) <= 2 && std::abs(GreenOf(c) - 0xD5) <= 2 &&
+               std::abs(BlueOf(c) - 0x9C) <= 2;
     }
   }
   EXPECT_GT(inked, 5);

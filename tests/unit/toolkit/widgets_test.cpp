@@ -143,7 +143,9 @@ TEST_F(WidgetTest, MemoScrollsWithBarsWheelAndCaret) {
   auto* memo = root.Add<Memo>("MemoSuggest");
   memo->SetBounds(33, 44, 262, 129);
   std::wstring text;
-  for (int i = 0; i < 30; ++i) text += L"第" + std::to_wstring(i) + L"行 a fairly long line that does not wrap at all, not even here\n";
+  for (int i = 0; i < 30; ++i)
+    text += L"第" + std::to_wstring(i) +
+            L"行 a fairly long line that does not wrap at all, not even here\n";
   memo->SetText(text);
   EXPECT_EQ(memo->Scroll().y, 0);
   const PointF max = memo->MaxScroll();
@@ -206,7 +208,10 @@ TEST_F(WidgetTest, ButtonsPlaceGlyphAndCaptionAndShowTheirStates) {
   style.fill = 0xFFEA5600;
   style.outline = 0xFFFFFFFF;
   style.captionColor = 0xFFE0E0E0;
-  style.fillTransitions = {{0xFFF2781E, 0xFFEA5600, 0.2, {{NodeState::MouseOver, true}, {NodeState::Pressed, false}},
+  style.fillTransitions = {{0xFFF2781E,
+                            0xFFEA5600,
+                            0.2,
+                            {{NodeState::MouseOver, true}, {NodeState::Pressed, false}},
                             {{NodeState::MouseOver, false}, {NodeState::Pressed, false}}}};
   auto* save = root.Add<PushButton>("btnSetSave", style);
   save->SetBounds(146, 361, 80, 22);
@@ -247,7 +252,8 @@ TEST_F(WidgetTest, ModalPopupDimsTheOwnerDragsItAndReturnsTheResult) {
       scene.MouseUp({210, 200}, MouseButton::Left);
       dragged = host.windowPosition.x == 10;
       host.Render();
-      dimmed = AlphaAt(host.Frame(), 30, 20) == 255 && StraightColor(host.Frame().At(30, 20)) != 0xFFE1E1E1u;
+      dimmed = AlphaAt(host.Frame(), 30, 20) == 255 &&
+               StraightColor(host.Frame().At(30, 20)) != 0xFFE1E1E1u;
     }
     if (step == 20) {
       ASSERT_NE(host.OpenPopupScene(), nullptr);

@@ -1,8 +1,7 @@
 // The window host under Wine and Xvfb: a layered window showing a scene, real input through
 // SendInput, the drag rule, an owned drop-down following its owner, and the tray icon's menu.
-#include <windows.h>
-
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <chrono>
 #include <cstdlib>
@@ -42,7 +41,9 @@ bool PumpUntil(const std::function<bool()>& done, int ms = 5000) {
   return true;
 }
 
-void Pump(int ms) { PumpUntil([] { return false; }, ms); }
+void Pump(int ms) {
+  PumpUntil([] { return false; }, ms);
+}
 
 void SendMouse(DWORD flags) {
   INPUT input{};
@@ -101,7 +102,8 @@ class WindowTest : public ::testing::Test {
     screen->SetGlow(GlowEffect{0xFF000000, 0.5f, 0.6f, {}});
     auto* title = screen->Add<TextNode>("title");
     title->SetBounds(4, 1, 228, 21);
-    title->SetStyle({{L"Tahoma", 11, true}, 0xFFFFFFFF, TextAlign::Leading, TextAlign::Center, false});
+    title->SetStyle(
+        {{L"Tahoma", 11, true}, 0xFFFFFFFF, TextAlign::Leading, TextAlign::Center, false});
     title->SetText(L"Pelanto 设置");
     button = screen->Add<RectangleNode>("button");
     button->SetBounds(100, 100, 120, 60);
@@ -156,10 +158,14 @@ TEST_F(WindowTest, DropDownListIsAnOwnedWindowThatFollowsItsOwner) {
   combo->OpenDropDown();
   Pump(100);
   HWND list = nullptr;
-  EnumThreadWindows(GetCurrentThreadId(), [](HWND hwnd, LPARAM out) {
-    if (GetWindow(hwnd, GW_OWNER) != nullptr && IsWindowVisible(hwnd)) *reinterpret_cast<HWND*>(out) = hwnd;
-    return TRUE;
-  }, reinterpret_cast<LPARAM>(&list));
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND hwnd, LPARAM out) {
+        if (GetWindow(hwnd, GW_OWNER) != nullptr && IsWindowVisible(hwnd))
+          *reinterpret_cast<HWND*>(out) = hwnd;
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&list));
   ASSERT_NE(list, nullptr);
   RECT owner{}, before{}, after{};
   GetWindowRect(window.Handle(), &owner);
@@ -180,11 +186,15 @@ HWND VisibleOwnedWindow(HWND except = nullptr) {
     HWND except;
     HWND found;
   } search{except, nullptr};
-  EnumThreadWindows(GetCurrentThreadId(), [](HWND hwnd, LPARAM p) {
-    auto* s = reinterpret_cast<Search*>(p);
-    if (hwnd != s->except && GetWindow(hwnd, GW_OWNER) != nullptr && IsWindowVisible(hwnd)) s->found = hwnd;
-    return TRUE;
-  }, reinterpret_cast<LPARAM>(&search));
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND hwnd, LPARAM p) {
+        auto* s = reinterpret_cast<Search*>(p);
+        if (hwnd != s->except && GetWindow(hwnd, GW_OWNER) != nullptr && IsWindowVisible(hwnd))
+          s->found = hwnd;
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&search));
   return search.found;
 }
 
@@ -254,7 +264,8 @@ TEST_F(WindowTest, TrayIconMenuOpensWithItsStates) {
   window.onMessage = [&](UINT message, WPARAM wParam, LPARAM lParam, LRESULT&) {
     if (message == WM_TIMER && wParam == probe) {
       // Runs inside the menu's own loop: find the menu window, then close it.
-      if (HWND popup = FindWindowW(L"#32768", nullptr); popup != nullptr && IsWindowVisible(popup)) {
+      if (HWND popup = FindWindowW(L"#32768", nullptr);
+          popup != nullptr && IsWindowVisible(popup)) {
         opened = true;
         HMENU shown = reinterpret_cast<HMENU>(SendMessageW(popup, 0x01E1 /* MN_GETHMENU */, 0, 0));
         if (shown != nullptr) itemCount = GetMenuItemCount(shown);
