@@ -1,6 +1,7 @@
 #include "toolkit/widgets/combo_box.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "toolkit/text_layout.h"
 
@@ -93,7 +94,18 @@ void ComboBox::Paint(Canvas& canvas) {
                                          static_cast<float>(text.Height())));
 }
 
+void ComboBox::OnMouseDown(const MouseEvent&) {
+  swallowClick_ = IsDropDownOpen();
+  CloseDropDown();
+}
+
 void ComboBox::OnClick() {
+  if (std::exchange(swallowClick_, false)) return;
+  OpenDropDown();
+  Node::OnClick();
+}
+
+void ComboBox::ToggleDropDown() {
   if (IsDropDownOpen()) {
     CloseDropDown();
   } else {
@@ -143,7 +155,7 @@ void ComboBox::CloseDropDown() {
 
 void ComboBox::OnKeyDown(uint16_t& key, Modifiers modifiers) {
   if ((key == keys::kDown && modifiers.alt) || key == keys::kF4 || key == keys::kSpace) {
-    OnClick();
+    ToggleDropDown();
     key = 0;
   } else if (key == keys::kDown || key == keys::kUp) {
     const int last = static_cast<int>(items_.size()) - 1;

@@ -30,12 +30,14 @@ class ComboBox : public RectangleNode {
   std::function<void()> onChange;
 
   void OpenDropDown();
+  void ToggleDropDown();
   void CloseDropDown();
   bool IsDropDownOpen() const { return popup_ != nullptr; }
   // The drop-down's scene while it is open (tests drive it).
   Scene* DropDownScene() { return listScene_.get(); }
 
   void Paint(Canvas& canvas) override;
+  void OnMouseDown(const MouseEvent& e) override;
   void OnClick() override;
   void OnKeyDown(uint16_t& key, Modifiers modifiers) override;
   bool OnMouseWheel(float notches) override;
@@ -46,6 +48,8 @@ class ComboBox : public RectangleNode {
   FontSpec font_;
   std::vector<std::wstring> items_;
   int selected_ = -1;
+  // The press that closed the open list must not open it again on release.
+  bool swallowClick_ = false;
   std::unique_ptr<Scene> listScene_;
   std::unique_ptr<PopupWindow> popup_;
   // Closed lists, freed at the next opening: a row's click closes its own list.

@@ -70,6 +70,8 @@ class LayeredWindow : public SceneHost {
   LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
   void Create(const WindowOptions& options);
   void PlacePopups();
+  // Drop-down lists and other popups that do not take the keyboard close on a press elsewhere.
+  void DeactivatePassivePopups();
   void ShowTooltipNow();
   bool TrySceneMessage(UINT message, WPARAM wParam, LPARAM lParam);
 

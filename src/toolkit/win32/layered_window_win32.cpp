@@ -35,6 +35,12 @@ Modifiers CurrentModifiers() {
   return {GetKeyState(VK_SHIFT) < 0, GetKeyState(VK_CONTROL) < 0, GetKeyState(VK_MENU) < 0};
 }
 
+MouseButton PressedButton(UINT message) {
+  if (message == WM_LBUTTONDOWN || message == WM_LBUTTONDBLCLK) return MouseButton::Left;
+  if (message == WM_RBUTTONDOWN || message == WM_RBUTTONDBLCLK) return MouseButton::Right;
+  return MouseButton::Middle;
+}
+
 PointF ClientPoint(LPARAM lParam) {
   return {static_cast<float>(GET_X_LPARAM(lParam)), static_cast<float>(GET_Y_LPARAM(lParam))};
 }
@@ -61,6 +67,8 @@ class LayeredWindow::OwnedPopup : public PopupWindow {
  public:
   OwnedPopup(LayeredWindow& owner, Scene& content, PointF at, bool activate)
       : owner_(owner),
+        content_(content),
+        activates_(activate),
         at_(at),
         window_(content, WindowOptions{L"", content.Size(), owner.Handle(), false, {}, activate}) {
     owner_.popups_.push_back(this);
@@ -76,6 +84,9 @@ class LayeredWindow::OwnedPopup : public PopupWindow {
     at_ = p;
     Place();
   }
+  void DeactivateIfPassive() {
+    if (!activates_) content_.Deactivate();
+  }
   void Place() {
     POINT origin{0, 0};
     ClientToScreen(owner_.Handle(), &origin);
@@ -86,6 +97,8 @@ class LayeredWindow::OwnedPopup : public PopupWindow {
 
  private:
   LayeredWindow& owner_;
+  Scene& content_;
+  bool activates_;
   PointF at_;
   LayeredWindow window_;
 };
@@ -204,6 +217,14 @@ void LayeredWindow::PlacePopups() {
   for (OwnedPopup* p : popups_) p->Place();
 }
 
+void LayeredWindow::DeactivatePassivePopups() {
+  // Closing one removes it from the list.
+  const std::vector<OwnedPopup*> popups = popups_;
+  for (OwnedPopup* p : popups) {
+    if (std::find(popups_.begin(), popups_.end(), p) != popups_.end()) p->DeactivateIfPassive();
+  }
+}
+
 void LayeredWindow::SetMouseCapture(bool captured) {
   if (captured) {
     SetCapture(hwnd_);
@@ -314,15 +335,12 @@ bool LayeredWindow::TrySceneMessage(UINT message, WPARAM wParam, LPARAM lParam) 
       return true;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
-      scene.MouseDown(ClientPoint(lParam), MouseButton::Left, CurrentModifiers());
-      return true;
     case WM_RBUTTONDOWN:
     case WM_RBUTTONDBLCLK:
-      scene.MouseDown(ClientPoint(lParam), MouseButton::Right, CurrentModifiers());
-      return true;
     case WM_MBUTTONDOWN:
     case WM_MBUTTONDBLCLK:
-      scene.MouseDown(ClientPoint(lParam), MouseButton::Middle, CurrentModifiers());
+      scene.MouseDown(ClientPoint(lParam), PressedButton(message), CurrentModifiers());
+      DeactivatePassivePopups();
       return true;
     case WM_LBUTTONUP:
       scene.MouseUp(ClientPoint(lParam), MouseButton::Left, CurrentModifiers());
@@ -379,7 +397,10 @@ LRESULT LayeredWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       if ((GetWindowLongPtrW(hwnd_, GWL_EXSTYLE) & WS_EX_NOACTIVATE) != 0) return MA_NOACTIVATE;
       break;
     case WM_ACTIVATE:
-      if (LOWORD(wParam) == WA_INACTIVE) scene_->Deactivate();
+      if (LOWORD(wParam) == WA_INACTIVE) {
+        scene_->Deactivate();
+        DeactivatePassivePopups();
+      }
       break;
     case WM_MOVE:
       PlacePopups();

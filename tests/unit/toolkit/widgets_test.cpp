@@ -116,6 +116,11 @@ TEST_F(WidgetTest, ComboSelectionThroughItsDropDownList) {
   combo->OpenDropDown();
   host.OpenPopupScene()->Deactivate();  // a click elsewhere closes it
   EXPECT_FALSE(combo->IsDropDownOpen());
+  // A press on the box while its list is open closes it, and the release does not reopen it.
+  host.Click({200, 50});
+  ASSERT_TRUE(combo->IsDropDownOpen());
+  host.Click({200, 50});
+  EXPECT_FALSE(combo->IsDropDownOpen());
   combo->SetSelectedIndex(7);
   EXPECT_EQ(combo->SelectedIndex(), -1);
   host.Render();
