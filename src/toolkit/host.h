@@ -50,4 +50,8 @@ class SceneHost {
                                                  bool activate) = 0;
 };
 
+// The host of a scene whose window has gone (a closed popup's): it ignores every request, and
+// waits on it end at once.
+SceneHost& DetachedHost();
+
 }  // namespace toolkit

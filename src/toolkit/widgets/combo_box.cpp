@@ -142,6 +142,10 @@ void ComboBox::OpenDropDown() {
   listScene_->onDeactivate = [this] { CloseDropDown(); };
   const RectF own = WorldTransform().MapBounds(LocalRect());
   popup_ = owner->Host().OpenPopup(*listScene_, {own.left, own.bottom}, false);
+  if (!popup_) {
+    listScene_.reset();
+    return;
+  }
   SetState(NodeState::Open, true);
 }
 

@@ -30,6 +30,10 @@ int MessagePopup::PopupModal() {
   Node& ownerRoot = owner_.Root();
   ownerRoot.SetEnabled(false);
   window_ = owner_.Host().OpenPopup(*content_, placement_, true);
+  if (!window_) {
+    ownerRoot.SetEnabled(true);
+    return kResultEnding;
+  }
   SceneHost& host = owner_.Host();
   body_->SetY(style_.openFrom);
   body_->AnimateFloat("Position.y", 0, style_.openSeconds);

@@ -156,7 +156,8 @@ LayeredWindow::~LayeredWindow() {
     SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
     DestroyWindow(hwnd_);
   }
-  // The scene outlives this window when it belongs to someone else; it must not call us.
+  // A borrowed scene outlives this window; it must not call us any more.
+  if (!ownScene_) scene_->SetHost(DetachedHost());
   ownScene_.reset();
 }
 

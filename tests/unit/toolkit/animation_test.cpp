@@ -189,3 +189,17 @@ TEST_F(AnimationTest, StateTriggersRunColourForwardAndBackward) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(DetachedScene, WaitsEndAtOnceWhenTheWindowHasGone) {
+  toolkit::HeadlessHost host({100, 100}, TestFonts());
+  toolkit::Scene popup({50, 50}, TestFonts(), host);
+  auto* body = popup.Root().Add<toolkit::Node>("body");
+  popup.SetHost(toolkit::DetachedHost());
+  body->AnimateFloatWait("Position.y", -200, 0.3);
+  EXPECT_EQ(body->Position().y, -200);
+  EXPECT_FALSE(popup.Clock().Running());
+}
+
+}  // namespace
