@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# Builds every preset and runs every test: native, native with sanitizers (and bounded fuzz
+# runs), and the Windows build under Wine. The i686 build (the shipped program) is built too.
+set -uo pipefail
+cd "$(dirname "$0")/.."
+scripts/setup.sh || exit 1
+
+jobs=$(nproc)
+for preset in native native-asan win32 win64; do
+  echo "== build $preset"
+  cmake --preset "$preset" >/dev/null || exit 1
+  cmake --build --preset "$preset" -j "$jobs" >"build/$preset-build.log" 2>&1 || {
+    tail -n 60 "build/$preset-build.log"
+    echo "build of $preset failed"
+    exit 1
+  }
+done
+
+passed=0 failed=0
+for preset in native native-asan win64; do
+  echo "== test $preset"
+  log="build/$preset-test.log"
+  ctest --preset "$preset" 2>&1 | tee "$log"
+  summary=$(grep -E 'tests passed, [0-9]+ tests? failed out of [0-9]+' "$log" | tail -n 1)
+  if [ -z "$summary" ]; then
+    echo "ctest for $preset gave no summary"
+    failed=$((failed + 1))
+    continue
+  fi
+  total=$(sed -E 's/.*out of ([0-9]+).*/\1/' <<<"$summary")
+  bad=$(sed -E 's/.* ([0-9]+) tests? failed.*/\1/' <<<"$summary")
+  passed=$((passed + total - bad))
+  failed=$((failed + bad))
+done
+
+echo
+echo "Total: $passed passed, $failed failed"
+[ "$failed" -eq 0 ]
