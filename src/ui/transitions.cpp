@@ -1,0 +1,78 @@
+#include "ui/main_form.h"
+
+namespace ui {
+
+using namespace toolkit;
+
+namespace {
+
+constexpr double kScreenFade = 0.5;
+constexpr double kScreenSlide = 0.5;
+constexpr double kPanelFade = 0.2;
+constexpr float kSlideLeftTo = -330;
+constexpr float kDropTo = 413;
+
+// Hides `from` after it has faded or slid away, then fades `to` in from nothing.
+void Reveal(Node& from, Node& to, double fadeIn, bool waitForFadeIn) {
+  from.SetVisible(false);
+  to.SetOpacity(0);
+  to.SetVisible(true);
+  if (waitForFadeIn)
+    to.AnimateFloatWait("Opacity", 1, fadeIn);
+  else
+    to.AnimateFloat("Opacity", 1, fadeIn);
+}
+
+}  // namespace
+
+void MainForm::ShowHomeToRunning() {
+  rglMain->AnimateFloatWait("Opacity", 0, kScreenFade);
+  Reveal(*rglMain, *rglMainLed, kScreenFade, false);
+  SetWifiItem(true, wifiEnabled_);
+  StopSpinner();
+}
+
+void MainForm::ShowRunningToHome() {
+  rglMainLed->AnimateFloatWait("Opacity", 0, kScreenFade);
+  Reveal(*rglMainLed, *rglMain, kScreenFade, true);
+  SetWifiItem(false, wifiEnabled_);
+}
+
+void MainForm::ShowHomeToSettings() {
+  rglMain->AnimateFloatWait("Position.x", kSlideLeftTo, kScreenSlide, AnimationType::In,
+                            Curve::Back);
+  Reveal(*rglMain, *rglSet, kScreenFade, false);
+  SetWifiItem(wifiChecked_, false);
+}
+
+void MainForm::ShowSettingsToHome() {
+  rglSet->AnimateFloatWait("Position.y", kDropTo, kScreenSlide, AnimationType::In, Curve::Back);
+  Reveal(*rglSet, *rglMain, kScreenFade, false);
+  SetWifiItem(wifiChecked_, true);
+}
+
+void MainForm::ShowQrPanel() {
+  StopSpinner();
+  lyShow->AnimateFloatWait("Opacity", 0, kPanelFade);
+  Reveal(*lyShow, *lyQcode, kPanelFade, false);
+}
+
+void MainForm::HideQrPanel() {
+  lyQcode->AnimateFloatWait("Opacity", 0, kPanelFade);
+  Reveal(*lyQcode, *lyShow, kPanelFade, false);
+  StartSpinner();
+}
+
+void MainForm::WindowHidden() { StopSpinner(); }
+
+void MainForm::WindowShown() {
+  if (rglMainLed->Visible()) StartSpinner();
+}
+
+void MainForm::StartSpinner() { FloatAnimation1->Start(); }
+
+void MainForm::StopSpinner() { FloatAnimation1->Stop(); }
+
+bool MainForm::SpinnerRunning() const { return FloatAnimation1->Running(); }
+
+}  // namespace ui
