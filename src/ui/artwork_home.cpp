@@ -1,3 +1,6 @@
+#include <cmath>
+#include <numbers>
+
 #include "ui/art_canvas.h"
 #include "ui/artwork.h"
 
@@ -17,9 +20,20 @@ constexpr float kButtonRadius = 72;
 
 // The white sheen over the top third, the same in every look of the button.
 void PaintGloss(Canvas& canvas) {
+  // The disc's top cap, closed by a gentle curve a third of the way down.
+  constexpr float kRadius = kButtonRadius - 4;
+  constexpr float kStart = 198;
+  constexpr float kSweep = 144;
+  const float start = kStart * std::numbers::pi_v<float> / 180;
+  const PointF first{kButtonCenter.x + kRadius * std::cos(start),
+                     kButtonCenter.y + kRadius * std::sin(start)};
   Path gloss;
-  gloss.AddEllipse({kButtonCenter.x - 56, 6, kButtonCenter.x + 56, 60});
-  canvas.FillPath(gloss, Brush::Linear({0, 6}, {0, 60}, {{0, 0xB0FFFFFF}, {1, 0x10FFFFFF}}));
+  gloss.ArcTo(kButtonCenter, kRadius, kStart, kSweep);
+  gloss.QuadTo({kButtonCenter.x, kButtonCenter.y - kRadius * 0.05f}, first);
+  gloss.Close();
+  const float top = kButtonCenter.y - kRadius;
+  canvas.FillPath(gloss, Brush::Linear({0, top}, {0, top + kRadius * 0.7f},
+                                       {{0, 0xC0FFFFFF}, {1, 0x14FFFFFF}}));
 }
 
 // The glossy disc of the start button in its hot and down looks.
