@@ -57,14 +57,4 @@ Picture CloseGlyph() {
 
 Picture NothingGlyph() { return std::make_shared<Bitmap>(1, 1); }
 
-Bitmap AppIcon(int size) {
-  Bitmap icon(size, size);
-  Canvas canvas(icon);
-  const float s = static_cast<float>(size);
-  canvas.FillPath(Disc({s / 2, s / 2}, s / 2),
-                  Brush::Linear({0, 0}, {0, s}, {{0, 0xFFFF8A5C}, {1, 0xFFE0402E}}));
-  PaintWifiSymbol(canvas, {s / 2, s * 0.72f}, s / 120, kWhite);
-  return icon;
-}
-
 }  // namespace ui::artwork

@@ -9,6 +9,17 @@ constexpr Color kCaption = 0xFFE0E0E0;
 constexpr Color kEditText = 0xFFEAEAEA;
 constexpr Color kSelection = 0x70F69E2D;
 constexpr Color kWhite = 0xFFFFFFFF;
+
+// The white-framed, see-through look the text boxes and combo boxes share.
+template <class EditStyle>
+EditStyle EditLook() {
+  EditStyle style;
+  style.outline = kWhite;
+  style.fill = Brush::None();
+  style.textColor = kEditText;
+  style.selectionColor = kSelection;
+  return style;
+}
 }  // namespace
 
 BitmapButtonStyle btnStyleNone() {
@@ -40,11 +51,7 @@ PushButtonStyle btnSetStyleNone() {
 }
 
 TextBoxStyle txtBoxStyle() {
-  TextBoxStyle style;
-  style.outline = kWhite;
-  style.fill = Brush::None();
-  style.textColor = kEditText;
-  style.selectionColor = kSelection;
+  auto style = EditLook<TextBoxStyle>();
   style.textInset = {2, 2, 23, 2};
   style.crossColor = kCaption;
   style.hoverOpacity = 0.5f;
@@ -52,11 +59,7 @@ TextBoxStyle txtBoxStyle() {
 }
 
 ComboBoxStyle ctbStyleNone() {
-  ComboBoxStyle style;
-  style.outline = kWhite;
-  style.fill = Brush::None();
-  style.textColor = kEditText;
-  style.selectionColor = kSelection;
+  auto style = EditLook<ComboBoxStyle>();
   style.textInset = {4, 3, 23, 3};
   style.chevronColor = kWhite;
   style.chevronSize = {10, 7};
