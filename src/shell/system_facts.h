@@ -9,4 +9,6 @@ class SystemFacts {
   virtual bool IsVistaOrLater() const = 0;
   // The program's own folder, with its trailing backslash.
   virtual std::wstring ApplicationDirectory() const = 0;
+  // The full path of the program's executable file.
+  virtual std::wstring ExecutablePath() const = 0;
 };

@@ -7,8 +7,7 @@
 TzenTuraMain::TzenTuraMain(MainPorts ports, std::vector<std::wstring> parameters)
     : ports_(ports), parameters_(std::move(parameters)) {}
 
-template <class Handler>
-void TzenTuraMain::RunHandler(Handler&& handler) {
+void TzenTuraMain::RunHandler(const std::function<void()>& handler) {
   try {
     handler();
   } catch (const AppError& error) {
@@ -58,32 +57,3 @@ int TzenTuraMain::ControlHostedNetwork(std::wstring_view networkName, std::wstri
                                        bool stop) {
   return ::ControlHostedNetwork(ports_.commands, ports_.system, networkName, key, stop);
 }
-
-void TzenTuraMain::LoadSettings() {
-  std::unique_ptr<RegistryKey> key = ports_.registry.OpenOrCreate(kSettingsKey);
-  if (!key) return;
-  auto readString = [&key](const wchar_t* name) {
-    StoredValue value = key->Read(name);
-    if (value.kind == StoredValue::Kind::OtherType) {
-      throw AppError(L"Invalid data type for '" + std::wstring(name) + L"'");
-    }
-    return value.text;
-  };
-  std::wstring name = readString(kNetworkNameValue);
-  ports_.view.SetNetworkNameText(name.empty() ? kDefaultNetworkName : name);
-  std::wstring password = readString(kPasswordValue);
-  ports_.view.SetPasswordText(password.empty() ? kDefaultPassword : password);
-  FindexNet = readString(kInternetSideValue);
-  FindexWifi = readString(kHostedSideValue);
-}
-
-// Sharing control: the adapter lists and the start and stop actions arrive with the
-// connection sharing component.
-void TzenTuraMain::FillAdapterLists(int, int) {}
-void TzenTuraMain::SelectSavedAdapters() {}
-
-void TzenTuraMain::btnBeginClick() {
-  if (IsAuto == 1) IsAuto = 0;
-}
-
-void TzenTuraMain::btnStopClick() {}

@@ -1,15 +1,19 @@
 #pragma once
 
+#include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "shell/ansi_text.h"
 #include "shell/command_runner.h"
 #include "shell/dialogs.h"
 #include "shell/main_view.h"
 #include "shell/registry.h"
 #include "shell/system_facts.h"
 
+class TNTFirewall;
 class TNTNetConnection;
 
 // The platform the main window controller works through.
@@ -19,6 +23,9 @@ struct MainPorts {
   Registry& registry;
   Dialogs& dialogs;
   MainView& view;
+  AnsiText& ansi;
+  // The sharing manager `NTFirewall1`; it owns the connections the lists point to.
+  TNTFirewall& firewall;
 };
 
 inline constexpr unsigned kAutoStartMessage = 0x081A;
@@ -43,24 +50,51 @@ class TzenTuraMain {
   // Tray menu "退出".
   void NcloseClick();
 
-  // Start and stop sharing.
+  // Start and stop sharing, from the buttons, the tray menu item `Nwifi` and the tray icon.
   void btnBeginClick();
   void btnStopClick();
+  void NwifiClick();
+  void TrayIcon1Click();
+
+  // The settings page.
+  void btnSettingClick();
+  void btnSetBackClick();
+  void btnSetSaveClick();
+  // Key filters of `tSSIDName` and `tPwd`: may clear `keyChar` to suppress it; `key` is never
+  // changed, so the editing keys always work.
+  void tSSIDNameKeyDown(uint16_t& key, wchar_t& keyChar);
+  void tPwdKeyDown(uint16_t& key, wchar_t& keyChar);
+
+  // The join code's badge and panel.
+  void label_QcodeClick();
+  void lyQcodeClick();
 
   int ControlHostedNetwork(std::wstring_view networkName, std::wstring_view key, bool stop);
   void LoadSettings();
+  void SaveSettings(std::wstring_view networkName, std::wstring_view key,
+                    std::wstring_view internetSideId, std::wstring_view hostedSideId);
+  // Draws `payload` (ANSI code page bytes) as the join code into `Qcode_img`.
+  void ShowQrCode(std::string_view payload);
 
   int GetMsgCode() const { return MsgCode; }
   int GetIsAuto() const { return IsAuto; }
+  TNTNetConnection* InternetSide() const { return FoutNet; }
+  TNTNetConnection* HostedSide() const { return FinNet; }
 
  private:
   // Runs a handler; an error ends it and goes to the standard error box.
-  template <class Handler>
-  void RunHandler(Handler&& handler);
+  void RunHandler(const std::function<void()>& handler);
 
   void CreationSteps();
   void FillAdapterLists(int publicIndex, int privateIndex);
   void SelectSavedAdapters();
+  // Missing sides (null) are left alone.
+  void SetSharing(TNTNetConnection* internetSide, TNTNetConnection* hostedSide, bool enable);
+  void StartSequence();
+  void AskForAutostart();
+  void WriteRunValue(RegistryKey& runKey);
+  // The connection of the list's selected entry; null without one.
+  TNTNetConnection* SelectedConnection(AdapterList list) const;
 
   MainPorts ports_;
   std::vector<std::wstring> parameters_;

@@ -44,7 +44,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     return 0;
   }
   {
-    MainWindow window(CommandLineParameters());
+    MainWindow window(sharing.Platform(), CommandLineParameters());
     if (window.Create(instance)) {
       RunMessageLoop();
       window.Destroy();

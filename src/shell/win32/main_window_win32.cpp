@@ -9,8 +9,9 @@ constexpr int kClientHeight = 413;
 
 }  // namespace
 
-MainWindow::MainWindow(std::vector<std::wstring> parameters)
-    : controller_(MainPorts{commands_, system_, registry_, dialogs_, *this},
+MainWindow::MainWindow(SharingPlatform& sharing, std::vector<std::wstring> parameters)
+    : firewall_(sharing),
+      controller_(MainPorts{commands_, system_, registry_, dialogs_, *this, ansi_, firewall_},
                   std::move(parameters)) {}
 
 MainWindow::~MainWindow() {
@@ -33,32 +34,58 @@ bool MainWindow::Create(HINSTANCE instance) {
                             top, kClientWidth, kClientHeight, nullptr, nullptr, instance, this);
   if (!window_) return false;
   controller_.FormCreate();
-  ShowWindow(window_, SW_SHOW);
+  ::ShowWindow(window_, SW_SHOW);
   UpdateWindow(window_);
   return true;
 }
 
 void MainWindow::Destroy() {
   if (!window_) return;
-  ShowWindow(window_, SW_HIDE);
+  ::ShowWindow(window_, SW_HIDE);
   controller_.FormDestroy();
   DestroyWindow(window_);
   window_ = nullptr;
 }
 
+void MainWindow::Redraw() {
+  if (window_) InvalidateRect(window_, nullptr, TRUE);
+}
+
 void MainWindow::SetNetworkNameText(const std::wstring& text) {
   networkName_ = text;
-  if (window_) InvalidateRect(window_, nullptr, TRUE);
+  Redraw();
 }
 
 void MainWindow::SetPasswordText(const std::wstring& text) {
   password_ = text;
-  if (window_) InvalidateRect(window_, nullptr, TRUE);
+  Redraw();
+}
+
+void MainWindow::SetRunningTexts(const std::wstring& networkName,
+                                 const std::wstring& passwordLine) {
+  runningName_ = networkName;
+  runningPassword_ = passwordLine;
+  Redraw();
+}
+
+void MainWindow::LoadQrImage(const std::vector<uint8_t>& imageFile) {
+  // Kept undecoded: this window does not draw the code.
+  if (!imageFile.empty()) qrImageFile_ = imageFile;
+}
+
+void MainWindow::ShowScreen(Screen screen) {
+  screen_ = screen;
+  Redraw();
 }
 
 void MainWindow::PostAutoStart() { PostMessageW(window_, kAutoStartMessage, 0, 0); }
 
-void MainWindow::HideWindow() { ShowWindow(window_, SW_HIDE); }
+void MainWindow::HideWindow() { ::ShowWindow(window_, SW_HIDE); }
+
+void MainWindow::ShowWindow() {
+  ::ShowWindow(window_, SW_SHOW);
+  SetForegroundWindow(window_);
+}
 
 void MainWindow::RequestClose() { PostMessageW(window_, WM_CLOSE, 0, 0); }
 
@@ -85,6 +112,13 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       // Closing ends the message loop; the shutdown work runs before the window goes.
       PostQuitMessage(0);
       return 0;
+    case WM_KEYDOWN:
+      // Until the real buttons arrive, Enter starts or stops sharing as the tray item does.
+      if (wParam == VK_RETURN) {
+        controller_.NwifiClick();
+        return 0;
+      }
+      return DefWindowProcW(window_, message, wParam, lParam);
     case WM_LBUTTONDOWN:
       // A press anywhere drags the borderless window.
       ReleaseCapture();
@@ -108,7 +142,9 @@ void MainWindow::Paint() {
   DeleteObject(background);
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, RGB(0xFF, 0xFF, 0xFF));
-  const std::wstring text = std::wstring(kCaption) + L"\n" + networkName_;
+  const std::wstring text = screen_ == Screen::Running
+                                ? runningName_ + L"\n" + runningPassword_
+                                : std::wstring(kCaption) + L"\n" + networkName_;
   DrawTextW(dc, text.c_str(), -1, &client, DT_CENTER | DT_VCENTER | DT_WORDBREAK);
   EndPaint(window_, &paint);
 }

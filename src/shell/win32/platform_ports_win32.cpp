@@ -13,6 +13,14 @@ bool WindowsSystemFacts::IsVistaOrLater() const { return ::IsVistaOrLater(); }
 
 std::wstring WindowsSystemFacts::ApplicationDirectory() const { return ::ApplicationDirectory(); }
 
+std::wstring WindowsSystemFacts::ExecutablePath() const { return ::ExecutablePath(); }
+
+std::string WindowsAnsiText::Encode(std::wstring_view text) const { return AnsiFromWide(text); }
+
+std::wstring WindowsAnsiText::Decode(std::string_view bytes) const { return WideFromAnsi(bytes); }
+
+bool WindowsAnsiText::IsLeadByte(unsigned char byte) const { return IsDBCSLeadByte(byte) != 0; }
+
 namespace {
 
 class WindowsRegistryKey : public RegistryKey {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "shell/ansi_text.h"
 #include "shell/command_runner.h"
 #include "shell/dialogs.h"
 #include "shell/registry.h"
@@ -17,6 +18,14 @@ class WindowsSystemFacts : public SystemFacts {
  public:
   bool IsVistaOrLater() const override;
   std::wstring ApplicationDirectory() const override;
+  std::wstring ExecutablePath() const override;
+};
+
+class WindowsAnsiText : public AnsiText {
+ public:
+  std::string Encode(std::wstring_view text) const override;
+  std::wstring Decode(std::string_view bytes) const override;
+  bool IsLeadByte(unsigned char byte) const override;
 };
 
 class WindowsRegistry : public Registry {

@@ -2,11 +2,14 @@
 
 // In-memory stand-ins for the shell's ports, recording what the controller asks of them.
 
+#include <cstdint>
 #include <functional>
 #include <map>
 #include <string>
 #include <vector>
 
+#include "shell/adapter_list_model.h"
+#include "shell/ansi_text.h"
 #include "shell/command_runner.h"
 #include "shell/dialogs.h"
 #include "shell/main_view.h"
@@ -37,6 +40,7 @@ class FakeSystemFacts : public SystemFacts {
  public:
   bool IsVistaOrLater() const override { return majorVersion >= 6; }
   std::wstring ApplicationDirectory() const override { return directory; }
+  std::wstring ExecutablePath() const override { return directory + L"Pelanto.exe"; }
   int majorVersion = 6;
   std::wstring directory = L"C:\\Program Files\\Pelanto\\";
 };
@@ -83,23 +87,96 @@ class FakeDialogs : public Dialogs {
   bool answerYes = true;
 };
 
+// A code page with ASCII and two code page 936 characters (中 D6 D0, 文 CE C4); everything else
+// becomes its default character "?".
+class FakeAnsiText : public AnsiText {
+ public:
+  std::string Encode(std::wstring_view text) const override;
+  std::wstring Decode(std::string_view bytes) const override;
+  bool IsLeadByte(unsigned char byte) const override { return byte >= 0x81 && byte != 0xFF; }
+};
+
+// The window's state as plain fields; transitions are recorded by name.
 class FakeMainView : public MainView {
  public:
   std::wstring NetworkNameText() const override { return networkName; }
   std::wstring PasswordText() const override { return password; }
   void SetNetworkNameText(const std::wstring& text) override { networkName = text; }
   void SetPasswordText(const std::wstring& text) override { password = text; }
+  bool AutostartChecked() const override { return autostartChecked; }
   void SetAutostartChecked(bool checked) override { autostartChecked = checked; }
+
+  void ClearAdapterList(AdapterList list) override { Of(list).Clear(); }
+  void AddAdapterEntry(AdapterList list, const std::wstring& text,
+                       TNTNetConnection* connection) override {
+    Of(list).Add(text, connection);
+  }
+  int AdapterCount(AdapterList list) const override { return Of(list).Count(); }
+  TNTNetConnection* AdapterConnection(AdapterList list, int index) const override {
+    return Of(list).ConnectionAt(index);
+  }
+  int SelectedAdapterIndex(AdapterList list) const override { return Of(list).Selected(); }
+  void SelectAdapter(AdapterList list, int index) override { Of(list).Select(index); }
+
+  void SetRunningTexts(const std::wstring& name, const std::wstring& passwordLine) override {
+    runningName = name;
+    runningPassword = passwordLine;
+  }
+  void LoadQrImage(const std::vector<uint8_t>& imageFile) override;
+
+  void ShowHomeToRunning() override { Transition(L"home>running", Screen::Running); }
+  void ShowRunningToHome() override { Transition(L"running>home", Screen::Home); }
+  void ShowHomeToSettings() override { Transition(L"home>settings", Screen::Settings); }
+  void ShowSettingsToHome() override { Transition(L"settings>home", Screen::Home); }
+  void ShowQrPanel() override;
+  void HideQrPanel() override;
+  bool RunningScreenVisible() const override { return screen == Screen::Running; }
+
+  bool TrayStartChecked() const override { return trayChecked; }
+  void SetTrayStartChecked(bool checked) override { trayChecked = checked; }
+  void SetTrayStartEnabled(bool enabled) override { trayEnabled = enabled; }
+  void StartSpinner() override;
+  void StopSpinner() override;
+
   void PostAutoStart() override { ++autoStartsPosted; }
   void HideWindow() override { visible = false; }
-  void StopSpinner() override { ++spinnerStops; }
+  void ShowWindow() override { visible = true; }
   void RequestClose() override { ++closeRequests; }
+
+  AdapterListModel& Of(AdapterList list) {
+    return list == AdapterList::Public ? publicList : privateList;
+  }
+  const AdapterListModel& Of(AdapterList list) const {
+    return list == AdapterList::Public ? publicList : privateList;
+  }
+  std::vector<std::wstring> Texts(AdapterList list) const;
+
+  enum class Screen { Home, Settings, Running };
 
   std::wstring networkName = L"zentura";
   std::wstring password = L"5831027469";
   bool autostartChecked = false;
+  AdapterListModel publicList, privateList;
+  std::wstring runningName = L"…";
+  std::wstring runningPassword = L"…";
+  std::vector<uint8_t> qrImage;  // the last image file that was loaded
+  int qrLoads = 0;
+  Screen screen = Screen::Home;
+  bool qrPanelShown = false;
+  bool trayChecked = false;
+  bool trayEnabled = true;
+  bool spinnerTurning = true;
   bool visible = true;
   int autoStartsPosted = 0;
   int spinnerStops = 0;
+  int spinnerStarts = 0;
   int closeRequests = 0;
+  // Transitions and spinner changes in order, e.g. "home>running", "spinner-stop".
+  std::vector<std::wstring> steps;
+  // Called at every step, so a test can look at the world in the middle of a handler.
+  std::function<void(const std::wstring&)> onStep;
+
+ private:
+  void Transition(const std::wstring& name, Screen to);
+  void Step(const std::wstring& name);
 };

@@ -1,35 +1,4 @@
-#include <gtest/gtest.h>
-
-#include "fakes/shell/fake_ports.h"
-#include "shell/settings_keys.h"
-#include "shell/untMain.h"
-
-namespace {
-
-struct ControllerTest : ::testing::Test {
-  TzenTuraMain& Make(std::vector<std::wstring> parameters = {}) {
-    controller = std::make_unique<TzenTuraMain>(
-        MainPorts{runner, system, registry, dialogs, view}, std::move(parameters));
-    return *controller;
-  }
-  void StoreSetting(const wchar_t* name, std::wstring text, bool isString = true) {
-    registry.keys[kSettingsKey][name] = {isString, std::move(text)};
-  }
-  bool Ran(std::wstring_view part) const {
-    for (const auto& command : runner.commands)
-      if (command.find(part) != std::wstring::npos) return true;
-    return false;
-  }
-
-  FakeCommandRunner runner;
-  FakeSystemFacts system;
-  FakeRegistry registry;
-  FakeDialogs dialogs;
-  FakeMainView view;
-  std::unique_ptr<TzenTuraMain> controller;
-};
-
-}  // namespace
+#include "controller_fixture.h"
 
 TEST_F(ControllerTest, FirstRunCreatesTheKeyAndStartsWithDefaults) {
   Make().FormCreate();
@@ -111,7 +80,8 @@ TEST_F(ControllerTest, AutomaticStartHidesTheWindowAndStopsTheSpinner) {
   Make({L"-auto"}).FormCreate();
   controller->WMAutoStart();
   EXPECT_FALSE(view.visible);
-  EXPECT_EQ(view.spinnerStops, 1);
+  EXPECT_FALSE(view.spinnerTurning);
+  EXPECT_EQ(view.steps.back(), L"spinner-stop");
   EXPECT_EQ(controller->GetIsAuto(), 0);
   EXPECT_TRUE(dialogs.shown.empty());
 }
@@ -123,8 +93,9 @@ TEST_F(ControllerTest, MsgCodeRecordsTheHostedNetworkOutcome) {
 
   FakeSystemFacts modern;
   runner.Script(L"mode=allow", {true, L"无线自动配置服务没有运行"});
-  controller = std::make_unique<TzenTuraMain>(MainPorts{runner, modern, registry, dialogs, view},
-                                              std::vector<std::wstring>{});
+  controller = std::make_unique<TzenTuraMain>(
+      MainPorts{runner, modern, registry, dialogs, view, ansi, firewall},
+      std::vector<std::wstring>{});
   controller->FormCreate();
   EXPECT_EQ(controller->GetMsgCode(), 1);
 }
@@ -144,6 +115,7 @@ TEST_F(ControllerTest, DestroyStopsAndDisallowsTheHostedNetworkWhateverMsgCode) 
   Make().FormCreate();
   runner.commands.clear();
   controller->FormDestroy();
-  EXPECT_EQ(runner.commands, (std::vector<std::wstring>{L"netsh wlan stop hostednetwork",
-                                                        L"netsh wlan set hostednetwork mode=disallow"}));
+  EXPECT_EQ(runner.commands,
+            (std::vector<std::wstring>{L"netsh wlan stop hostednetwork",
+                                       L"netsh wlan set hostednetwork mode=disallow"}));
 }

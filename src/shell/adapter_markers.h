@@ -1,0 +1,10 @@
+#pragma once
+
+#include <string_view>
+
+// Whether a connected connection may carry the Internet: not a VirtualBox or VMware host-only
+// adapter and not the hosted network's own adapter (device name, any letter case).
+bool OffersAsInternetSide(std::wstring_view deviceName);
+
+// Whether the device is the adapter that hosts the network.
+bool IsHostedNetworkAdapter(std::wstring_view deviceName);
