@@ -45,10 +45,10 @@ std::vector<uint8_t> EncodeIco(const std::vector<Bitmap>& pictures) {
     const int size = pictures[i].Width();
     out.push_back(static_cast<uint8_t>(size == 256 ? 0 : size));  // 0 means 256
     out.push_back(static_cast<uint8_t>(size == 256 ? 0 : size));
-    out.push_back(0);              // no palette
-    out.push_back(0);              // reserved
-    PutLittleEndian(out, 1, 2);    // colour planes
-    PutLittleEndian(out, 32, 2);   // bits per pixel
+    out.push_back(0);             // no palette
+    out.push_back(0);             // reserved
+    PutLittleEndian(out, 1, 2);   // colour planes
+    PutLittleEndian(out, 32, 2);  // bits per pixel
     PutLittleEndian(out, static_cast<uint32_t>(images[i].size()), 4);
     PutLittleEndian(out, offset, 4);
     offset += static_cast<uint32_t>(images[i].size());

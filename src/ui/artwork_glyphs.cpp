@@ -23,7 +23,8 @@ Picture UpgradeGlyph() {
 Picture FeedbackGlyph() {
   return PaintArt(29, 31, [](Canvas& canvas) {
     canvas.StrokeRoundedRect({2, 4, 27, 30}, 2, 2, kWhite);
-    for (float x : {8.0f, 14.5f, 21.0f}) canvas.FillRect({x - 1, 1, x + 1, 8}, Brush::Solid(kWhite));
+    for (float x : {8.0f, 14.5f, 21.0f})
+      canvas.FillRect({x - 1, 1, x + 1, 8}, Brush::Solid(kWhite));
     for (float y : {13.0f, 18.0f, 23.0f}) canvas.FillRect({7, y, 22, y + 2}, Brush::Solid(kWhite));
   });
 }

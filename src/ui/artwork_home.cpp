@@ -43,9 +43,9 @@ Picture GlossyDisc(Color light, Color dark) {
     const float bottom = kButtonCenter.y + kButtonRadius;
     canvas.FillPath(Disc(kButtonCenter, kButtonRadius),
                     Brush::Linear({0, top}, {0, bottom}, {{0, light}, {1, dark}}));
-    canvas.StrokeEllipse({kButtonCenter.x - kButtonRadius, top, kButtonCenter.x + kButtonRadius,
-                          bottom},
-                         1.5f, 0x80FFFFFF);
+    canvas.StrokeEllipse(
+        {kButtonCenter.x - kButtonRadius, top, kButtonCenter.x + kButtonRadius, bottom}, 1.5f,
+        0x80FFFFFF);
     PaintGloss(canvas);
   });
 }
@@ -57,9 +57,9 @@ Picture BottomBar() {
     canvas.FillRect({0, 0, 327, 93}, Brush::Solid(0x24FFFFFF));
     canvas.FillRect({0, 0, 327, 1}, Brush::Solid(0x66FFFFFF));
     for (float x : {109.0f, 217.0f}) {
-      canvas.FillRect({x, 14, x + 1, 80},
-                      Brush::Linear({0, 14}, {0, 80},
-                                    {{0, 0x00FFFFFF}, {0.5f, 0x59FFFFFF}, {1, 0x00FFFFFF}}));
+      canvas.FillRect(
+          {x, 14, x + 1, 80},
+          Brush::Linear({0, 14}, {0, 80}, {{0, 0x00FFFFFF}, {0.5f, 0x59FFFFFF}, {1, 0x00FFFFFF}}));
     }
   });
 }
@@ -73,9 +73,9 @@ Picture HomeRing() {
 
 Picture HomeArc() {
   return PaintArt(243, 243, [](Canvas& canvas) {
-    canvas.FillPath(ArcBand(kRingCenter, kRingOuter, kRingInner, -90, 230),
-                    Brush::Linear({kRingSize / 2, 0}, {0, kRingSize},
-                                  {{0, 0xFFFFFFFF}, {1, 0xFFFFD2CC}}));
+    canvas.FillPath(
+        ArcBand(kRingCenter, kRingOuter, kRingInner, -90, 230),
+        Brush::Linear({kRingSize / 2, 0}, {0, kRingSize}, {{0, 0xFFFFFFFF}, {1, 0xFFFFD2CC}}));
   });
 }
 

@@ -47,3 +47,12 @@ int MainForm::PopupModal() {
 }
 
 }  // namespace ui
+
+namespace ui {
+
+int MainForm::PopupModalFromContextRequest() {
+  msgSuggest->staysOpen = false;
+  return PopupModal();
+}
+
+}  // namespace ui

@@ -18,11 +18,11 @@ MainForm::MainForm(Scene& scene) : scene_(scene) {
   BuildRotations();
 }
 
-MainForm::~MainForm() = default;
+MainForm::~MainForm() { *alive_ = false; }
 
 std::function<void()> MainForm::Forward(std::function<void()>& handler) {
-  return [&handler] {
-    if (handler) handler();
+  return [alive = alive_, &handler] {
+    if (*alive && handler) handler();
   };
 }
 

@@ -34,15 +34,15 @@ class MainForm {
   MainForm& operator=(const MainForm&) = delete;
 
   // --- events
-  std::function<void()> onBeginClick;     // btnBegin
-  std::function<void()> onStopClick;      // btnStop
-  std::function<void()> onSettingClick;   // btnSetting
-  std::function<void()> onMinutesClick;   // btnMinutes (feedback)
-  std::function<void()> onUpdateClick;    // btnUpdate
-  std::function<void()> onCloseClick;     // btnClose_1 and btnClose_2
-  std::function<void()> onSetSaveClick;   // btnSetSave, or Enter on the settings screen
-  std::function<void()> onSetBackClick;   // btnSetBack, or Esc on the settings screen
-  std::function<void()> onQcodeClick;     // label_Qcode
+  std::function<void()> onBeginClick;       // btnBegin
+  std::function<void()> onStopClick;        // btnStop
+  std::function<void()> onSettingClick;     // btnSetting
+  std::function<void()> onMinutesClick;     // btnMinutes (feedback)
+  std::function<void()> onUpdateClick;      // btnUpdate
+  std::function<void()> onCloseClick;       // btnClose_1 and btnClose_2
+  std::function<void()> onSetSaveClick;     // btnSetSave, or Enter on the settings screen
+  std::function<void()> onSetBackClick;     // btnSetBack, or Esc on the settings screen
+  std::function<void()> onQcodeClick;       // label_Qcode
   std::function<void()> onQcodePanelClick;  // lyQcode
   std::function<void()> onAutostartChange;  // CheckBoxAutostart
   // Context request on btnMinutes, btnSugEsc or btnSugOk.
@@ -51,7 +51,7 @@ class MainForm {
   std::function<void()> onWifiItemChanged;
 
   // --- transitions
-  void ShowHomeToRunning();   // up to stopping the spinner; the caller starts it after its work
+  void ShowHomeToRunning();  // up to stopping the spinner; the caller starts it after its work
   void ShowRunningToHome();
   void ShowHomeToSettings();  // the caller loads the settings first
   void ShowSettingsToHome();
@@ -81,6 +81,9 @@ class MainForm {
   // --- feedback popup
   // Opens `msgSuggest` modally; 1 (OK), 7 (cancel) or 2 (the application is ending).
   int PopupModal();
+  // The same for a context request on btnMinutes, btnSugEsc or btnSugOk: from then on Esc and a
+  // loss of activation close the popup too, with result 2.
+  int PopupModalFromContextRequest();
   std::wstring SuggestionText() const { return MemoSuggest->Text(); }
 
   // --- the controls, by their names
@@ -143,12 +146,14 @@ class MainForm {
   void BuildFeedbackPopup();
   void BuildRotations();
   void SetWifiItem(bool checked, bool enabled);
-  // Calls `handler` when it is set (a control's click).
-  static std::function<void()> Forward(std::function<void()>& handler);
+  // A control's event that calls `handler` when it is set, and nothing once the form is gone
+  // (the scene and its controls may outlive it).
+  std::function<void()> Forward(std::function<void()>& handler);
 
   toolkit::Scene& scene_;
   bool wifiChecked_ = false;
   bool wifiEnabled_ = true;
+  std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
 };
 
 }  // namespace ui

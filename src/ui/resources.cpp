@@ -42,7 +42,10 @@ PushButtonStyle btnSetStyleNone() {
   style.captionInset = {5, 2, 5, 2};
   const StateCondition notPressed{NodeState::Pressed, false};
   style.fillTransitions = {
-      {0xFFF2781E, 0xFFEA5600, 0.2, {{NodeState::MouseOver, true}, notPressed},
+      {0xFFF2781E,
+       0xFFEA5600,
+       0.2,
+       {{NodeState::MouseOver, true}, notPressed},
        {{NodeState::MouseOver, false}, notPressed}},
       {0xFF707070, 0xFFF2781E, 0.2, {{NodeState::Pressed, true}}, {{NodeState::Pressed, false}}},
   };

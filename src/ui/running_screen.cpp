@@ -20,7 +20,8 @@ void MainForm::BuildRunning() {
   Image5->SetHitTest(true);
   label_Qcode = Image5->Add<Label>("label_Qcode", resources::labelLabel2Style1());
   label_Qcode->SetAlign(Align::Client);
-  label_Qcode->SetStyle({Tahoma(12, true), 0xFFE0D59C, TextAlign::Center, TextAlign::Center, false});
+  label_Qcode->SetStyle(
+      {Tahoma(12, true), 0xFFE0D59C, TextAlign::Center, TextAlign::Center, false});
   label_Qcode->SetText(L"点击扫我");
   label_Qcode->SetHitTest(true);
   label_Qcode->SetCursor(Cursor::Hand);
@@ -50,8 +51,8 @@ void MainForm::BuildRunning() {
   labelLabel2->SetBounds(43, 4, 242, 36);
   labelLabel2->SetStyle({Tahoma(11), 0xFFE0E0E0, TextAlign::Leading, TextAlign::Center, true});
   labelLabel2->SetText(L"使用小米MIUI系统自带相机扫描，自动连接该网络");
-  Qcode_img = AddImage(*lyQcode, "Qcode_img", RectF::FromSize(66, 50, 195, 166),
-                       artwork::NothingGlyph());
+  Qcode_img =
+      AddImage(*lyQcode, "Qcode_img", RectF::FromSize(66, 50, 195, 166), artwork::NothingGlyph());
 }
 
 }  // namespace ui

@@ -60,8 +60,8 @@ PushButton* AddSetButton(Node& parent, std::string name, RectF bounds,
 void MainForm::BuildSettings() {
   gbBasic = AddGroup(*rglSet, "gbBasic", RectF::FromSize(8, 27, 312, 137), L"基本设置", 0);
   tSSIDName = AddEntry(*gbBasic, "tSSIDName", RectF::FromSize(106, 29, 161, 22), L"zentura", 0);
-  txtSSIDName = AddEntryCaption(*gbBasic, "txtSSIDName", RectF::FromSize(15, 29, 88, 21),
-                                L"WIFI名称：");
+  txtSSIDName =
+      AddEntryCaption(*gbBasic, "txtSSIDName", RectF::FromSize(15, 29, 88, 21), L"WIFI名称：");
   tPwd = AddEntry(*gbBasic, "tPwd", RectF::FromSize(106, 61, 161, 22), L"5831027469", 1);
   txtSSIDPwd = AddEntryCaption(*gbBasic, "txtSSIDPwd", RectF::FromSize(13, 62, 88, 21), L"密码：");
   CheckBoxAutostart = gbBasic->Add<CheckBox>("CheckBoxAutostart", resources::CheckBox1Style1());

@@ -56,7 +56,9 @@ TEST_F(InputTest, TabWalksTheSettingsInKeyboardOrder) {
 
 TEST_F(InputTest, ButtonsReachTheirHandlersAndBackgroundsDragTheWindow) {
   std::vector<std::string> clicked;
-  const auto record = [&](const char* name) { return [&clicked, name] { clicked.push_back(name); }; };
+  const auto record = [&](const char* name) {
+    return [&clicked, name] { clicked.push_back(name); };
+  };
   form.onUpdateClick = record("update");
   form.onMinutesClick = record("minutes");
   form.onSettingClick = record("setting");
@@ -158,6 +160,65 @@ TEST_F(InputTest, PopupCancelGivesSevenAndTheEndOfTheApplicationTwo) {
     host.ending = true;
   };
   EXPECT_EQ(form.PopupModal(), 2);
+}
+
+}  // namespace
+
+namespace {
+
+using namespace toolkit;
+
+TEST_F(FormTest, ContextOpeningLetsEscCloseThePopupForGood) {
+  // Esc at the first chance; should it be ignored, OK ends the wait a little later.
+  int dispatches = 0;
+  host.onDispatch = [&] {
+    host.Advance(33);
+    Scene* popup = host.OpenPopupScene();
+    if (popup == nullptr) return;
+    if (++dispatches == 1) popup->KeyDown(keys::kEscape);
+    if (dispatches == 30) {
+      popup->MouseDown({245 + 25, 194 + 11}, MouseButton::Left);
+      popup->MouseUp({245 + 25, 194 + 11}, MouseButton::Left);
+    }
+  };
+  EXPECT_EQ(form.PopupModal(), ui::MainForm::kSuggestOk) << "Esc leaves a normal opening open";
+  dispatches = 0;
+  EXPECT_EQ(form.PopupModalFromContextRequest(), 2);
+  dispatches = 0;
+  EXPECT_EQ(form.PopupModal(), 2) << "closable by Esc for good";
+}
+
+TEST_F(FormTest, ControlsOutlivingTheFormDoNothing) {
+  toolkit::HeadlessHost other{{ui::MainForm::kWidth, ui::MainForm::kHeight}, TestFonts()};
+  int clicks = 0;
+  {
+    ui::MainForm gone(other.GetScene());
+    gone.onBeginClick = [&] { ++clicks; };
+    other.Click({174, 213});
+    EXPECT_EQ(clicks, 1);
+  }
+  other.Click({174, 213});
+  EXPECT_EQ(clicks, 1);
+}
+
+TEST_F(FormTest, ASecondClickInsideAWaitRunsTheTransitionAgainWithoutHarm) {
+  int begins = 0;
+  form.onBeginClick = [&] {
+    ++begins;
+    form.ShowHomeToRunning();
+  };
+  host.onDispatch = [&] {
+    host.Advance(33);
+    if (begins == 1) host.Click({174, 213});  // the double click's second press
+  };
+  host.Click({174, 213});
+  EXPECT_EQ(begins, 2);
+  host.onDispatch = nullptr;
+  host.Advance(600);
+  EXPECT_TRUE(form.rglMainLed->Visible());
+  EXPECT_FALSE(form.rglMain->Visible());
+  EXPECT_EQ(form.rglMainLed->Opacity(), 1);
+  EXPECT_TRUE(form.WifiItemChecked());
 }
 
 }  // namespace
