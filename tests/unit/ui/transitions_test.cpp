@@ -190,3 +190,26 @@ TEST_F(TransitionTest, WifiItemFollowsEveryScreenChange) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(FormTest, HiddenSpinnerRedrawsNothingOnceTheArcRests) {
+  host.Advance(5100);
+  const int renders = host.GetScene().RenderCount();
+  host.Advance(500);
+  EXPECT_TRUE(form.SpinnerRunning()) << "turns unseen from creation on";
+  EXPECT_EQ(host.GetScene().RenderCount(), renders);
+  // On the running screen a tick damages only the ring's circle.
+  form.ShowHomeToRunning();
+  form.StartSpinner();
+  host.Advance(600);
+  toolkit::Scene& scene = host.GetScene();
+  host.Stall(33);
+  scene.Tick();
+  const toolkit::RectI damage = scene.Damage();
+  EXPECT_FALSE(damage.IsEmpty());
+  EXPECT_LE(damage.Width(), 200);
+  EXPECT_LE(damage.Height(), 200);
+}
+
+}  // namespace
