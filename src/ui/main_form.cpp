@@ -60,20 +60,19 @@ void MainForm::BuildRotations() {
   FloatAnimation2->Start();
 }
 
-void MainForm::SetRunningTexts(const std::wstring& networkName, const std::wstring& password) {
+void MainForm::SetRunningTexts(const std::wstring& networkName, const std::wstring& passwordLine) {
   txtSSID->SetText(networkName);
-  txtPWD->SetText(L"密码:" + password);
+  txtPWD->SetText(passwordLine);
 }
 
 void MainForm::SetQrImage(std::shared_ptr<const Bitmap> image) {
   Qcode_img->SetBitmap(std::move(image));
 }
 
-void MainForm::SetWifiItem(bool checked, bool enabled) {
-  if (checked == wifiChecked_ && enabled == wifiEnabled_) return;
-  wifiChecked_ = checked;
-  wifiEnabled_ = enabled;
-  if (onWifiItemChanged) onWifiItemChanged();
+void MainForm::LoadQrImage(const std::vector<uint8_t>& imageFile) {
+  auto picture = DecodeImage(imageFile);
+  if (!picture || picture->IsEmpty()) return;
+  SetQrImage(std::make_shared<const Bitmap>(std::move(*picture)));
 }
 
 }  // namespace ui

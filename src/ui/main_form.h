@@ -47,29 +47,23 @@ class MainForm {
   std::function<void()> onAutostartChange;  // CheckBoxAutostart
   // Context request on btnMinutes, btnSugEsc or btnSugOk.
   std::function<void()> onSuggestContextRequest;
-  // The tray item `Nwifi` changed its check or enable state.
-  std::function<void()> onWifiItemChanged;
 
-  // --- transitions
-  void ShowHomeToRunning();  // up to stopping the spinner; the caller starts it after its work
-  void ShowRunningToHome();
-  void ShowHomeToSettings();  // the caller loads the settings first
+  // --- transitions: the fades and slides with their visibility changes, nothing else (the
+  // caller checks the tray item and starts or stops the spinner). Waits dispatch messages.
+  void ShowHomeToRunning();
+  void ShowRunningToHome();  // blocks for its fade-in too
+  void ShowHomeToSettings();
   void ShowSettingsToHome();
-  void ShowQrPanel();
-  void HideQrPanel();
-  // The window was hidden / shown again.
-  void WindowHidden();
-  void WindowShown();
+  void ShowQrPanel();  // spinner panel → QR panel
+  void HideQrPanel();  // QR panel → spinner panel
+  bool RunningScreenVisible() const { return rglMainLed->Visible(); }
   void StartSpinner();
   void StopSpinner();
   bool SpinnerRunning() const;
 
-  // --- state of the tray item `Nwifi`
-  bool WifiItemChecked() const { return wifiChecked_; }
-  bool WifiItemEnabled() const { return wifiEnabled_; }
-
   // --- texts and lists
-  void SetRunningTexts(const std::wstring& networkName, const std::wstring& password);
+  // `txtSSID` and `txtPWD` (the whole line, "密码:" and the password).
+  void SetRunningTexts(const std::wstring& networkName, const std::wstring& passwordLine);
   std::wstring NetworkNameText() const { return tSSIDName->Text(); }
   std::wstring PasswordText() const { return tPwd->Text(); }
   void SetNetworkNameText(const std::wstring& text) { tSSIDName->SetText(text); }
@@ -77,6 +71,8 @@ class MainForm {
   bool AutostartChecked() const { return CheckBoxAutostart->IsChecked(); }
   void SetAutostartChecked(bool checked) { CheckBoxAutostart->SetChecked(checked); }
   void SetQrImage(std::shared_ptr<const toolkit::Bitmap> image);
+  // Decodes an image file into `Qcode_img`; bytes that give no picture leave it as it was.
+  void LoadQrImage(const std::vector<uint8_t>& imageFile);
 
   // --- feedback popup
   // Opens `msgSuggest` modally; 1 (OK), 7 (cancel) or 2 (the application is ending).
@@ -145,14 +141,11 @@ class MainForm {
   void BuildSettings();
   void BuildFeedbackPopup();
   void BuildRotations();
-  void SetWifiItem(bool checked, bool enabled);
   // A control's event that calls `handler` when it is set, and nothing once the form is gone
   // (the scene and its controls may outlive it).
   std::function<void()> Forward(std::function<void()>& handler);
 
   toolkit::Scene& scene_;
-  bool wifiChecked_ = false;
-  bool wifiEnabled_ = true;
   std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
 };
 

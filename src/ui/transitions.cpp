@@ -28,31 +28,25 @@ void Reveal(Node& from, Node& to, double fadeIn, bool waitForFadeIn) {
 void MainForm::ShowHomeToRunning() {
   rglMain->AnimateFloatWait("Opacity", 0, kScreenFade);
   Reveal(*rglMain, *rglMainLed, kScreenFade, false);
-  SetWifiItem(true, wifiEnabled_);
-  StopSpinner();
 }
 
 void MainForm::ShowRunningToHome() {
   rglMainLed->AnimateFloatWait("Opacity", 0, kScreenFade);
   Reveal(*rglMainLed, *rglMain, kScreenFade, true);
-  SetWifiItem(false, wifiEnabled_);
 }
 
 void MainForm::ShowHomeToSettings() {
   rglMain->AnimateFloatWait("Position.x", kSlideLeftTo, kScreenSlide, AnimationType::In,
                             Curve::Back);
   Reveal(*rglMain, *rglSet, kScreenFade, false);
-  SetWifiItem(wifiChecked_, false);
 }
 
 void MainForm::ShowSettingsToHome() {
   rglSet->AnimateFloatWait("Position.y", kDropTo, kScreenSlide, AnimationType::In, Curve::Back);
   Reveal(*rglSet, *rglMain, kScreenFade, false);
-  SetWifiItem(wifiChecked_, true);
 }
 
 void MainForm::ShowQrPanel() {
-  StopSpinner();
   lyShow->AnimateFloatWait("Opacity", 0, kPanelFade);
   Reveal(*lyShow, *lyQcode, kPanelFade, false);
 }
@@ -60,13 +54,6 @@ void MainForm::ShowQrPanel() {
 void MainForm::HideQrPanel() {
   lyQcode->AnimateFloatWait("Opacity", 0, kPanelFade);
   Reveal(*lyQcode, *lyShow, kPanelFade, false);
-  StartSpinner();
-}
-
-void MainForm::WindowHidden() { StopSpinner(); }
-
-void MainForm::WindowShown() {
-  if (rglMainLed->Visible()) StartSpinner();
 }
 
 void MainForm::StartSpinner() { FloatAnimation1->Start(); }

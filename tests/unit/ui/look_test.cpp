@@ -38,7 +38,7 @@ TEST_F(FormTest, ScreensFillTheirPlaceAndOnlyTheGlowReachesTheMargin) {
 TEST_F(FormTest, TextsShowTheirColoursAtGlyphPixels) {
   EXPECT_GT(CountColor({14, 11, 80, 31}, 0xFFFFFFFF, 16), 5) << "title";
   EXPECT_GT(CountColor({21, 326, 338, 400}, 0xFFE0E0E0, 16), 10) << "bar captions";
-  form.SetRunningTexts(L"zentura", L"5831027469");
+  form.SetRunningTexts(L"zentura", L"密码:5831027469");
   form.ShowHomeToRunning();
   host.Advance(600);
   EXPECT_EQ(form.txtPWD->Text(), L"密码:5831027469");
@@ -96,6 +96,21 @@ TEST_F(FormTest, SettingsButtonsRunTheirFillTransitions) {
   scene.MouseUp(save, MouseButton::Left);
   host.Advance(250);
   EXPECT_EQ(PixelAt(x, y), 0xFF707070) << "release runs the press colours backwards";
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(FormTest, QrImageLoadsFromAFileAndBadBytesKeepTheLastOne) {
+  EXPECT_EQ(form.Qcode_img->GetBitmap()->Width(), 1) << "transparent placeholder";
+  toolkit::Bitmap code(33, 33, toolkit::PremultipliedPixel(0xFF000000));
+  form.LoadQrImage(toolkit::EncodePng(code));
+  ASSERT_EQ(form.Qcode_img->GetBitmap()->Width(), 33);
+  const auto shown = form.Qcode_img->GetBitmap();
+  form.LoadQrImage({0x89, 'P', 'N', 'G', 1, 2, 3});
+  form.LoadQrImage({});
+  EXPECT_EQ(form.Qcode_img->GetBitmap(), shown);
 }
 
 }  // namespace

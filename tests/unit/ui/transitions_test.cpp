@@ -59,14 +59,12 @@ TEST_F(TransitionTest, SlidesLeaveAndScreensComeBackToTheirPlace) {
   EXPECT_FALSE(form.rglMain->Visible());
   EXPECT_EQ(form.rglMain->Position().x, -330);
   ExpectAtHome(*form.rglSet);
-  EXPECT_FALSE(form.WifiItemEnabled());
 
   Record([this] { return form.rglSet->Position().y; });
   form.ShowSettingsToHome();
   EXPECT_NEAR(Recorded().Min(), 10 - 40, 2) << "rises first";
   EXPECT_EQ(form.rglSet->Position().y, 413);
   ExpectAtHome(*form.rglMain);
-  EXPECT_TRUE(form.WifiItemEnabled());
 
   form.ShowHomeToSettings();
   ExpectAtHome(*form.rglSet);
@@ -81,7 +79,6 @@ TEST_F(TransitionTest, FadesRunLinearlyAndOnlyTheReturnHomeWaitsForItsFadeIn) {
   EXPECT_FALSE(form.rglMain->Visible());
   EXPECT_TRUE(form.rglMainLed->Visible());
   EXPECT_EQ(form.rglMainLed->Opacity(), 0) << "its fade-in is not waited for";
-  EXPECT_TRUE(form.WifiItemChecked());
   host.onDispatch = nullptr;
   host.Advance(250);
   EXPECT_NEAR(form.rglMainLed->Opacity(), 0.5f, 0.07f);
@@ -91,7 +88,6 @@ TEST_F(TransitionTest, FadesRunLinearlyAndOnlyTheReturnHomeWaitsForItsFadeIn) {
   form.ShowRunningToHome();
   EXPECT_EQ(form.rglMain->Opacity(), 1) << "waited for";
   EXPECT_FALSE(form.rglMainLed->Visible());
-  EXPECT_FALSE(form.WifiItemChecked());
 }
 
 TEST_F(TransitionTest, RunningToHomeFromHomeSkipsTheFadeOutButBlocksForTheFadeIn) {
@@ -102,33 +98,39 @@ TEST_F(TransitionTest, RunningToHomeFromHomeSkipsTheFadeOutButBlocksForTheFadeIn
   EXPECT_TRUE(form.rglMain->Visible());
 }
 
-TEST_F(TransitionTest, PanelsSwapWithShortFadesAndTheSpinnerFollows) {
+TEST_F(TransitionTest, PanelsSwapWithShortFadesAndKeepTheirStateAcrossScreens) {
   form.ShowHomeToRunning();
-  form.StartSpinner();
   host.Advance(600);
   form.ShowQrPanel();
-  EXPECT_FALSE(form.SpinnerRunning());
   EXPECT_FALSE(form.lyShow->Visible());
+  EXPECT_TRUE(form.lyQcode->Visible());
   host.Advance(100);
   EXPECT_NEAR(form.lyQcode->Opacity(), 0.5f, 0.1f);
   host.Advance(150);
   EXPECT_EQ(form.lyQcode->Opacity(), 1);
 
-  // Again while the QR panel shows: it drops to nothing and fades back; the spinner stays put.
+  // Again while the QR panel shows: no wait, it drops to nothing and fades back.
+  const uint32_t start = host.Now();
   form.ShowQrPanel();
+  EXPECT_EQ(host.Now(), start);
   EXPECT_EQ(form.lyQcode->Opacity(), 0);
-  EXPECT_FALSE(form.SpinnerRunning());
+  host.Advance(250);
+  EXPECT_EQ(form.lyQcode->Opacity(), 1);
 
   // Leaving and coming back keeps the QR panel.
   form.ShowRunningToHome();
+  EXPECT_FALSE(form.RunningScreenVisible());
   form.ShowHomeToRunning();
+  EXPECT_TRUE(form.RunningScreenVisible());
   EXPECT_TRUE(form.lyQcode->Visible());
   EXPECT_FALSE(form.lyShow->Visible());
 
   form.HideQrPanel();
   EXPECT_TRUE(form.lyShow->Visible());
   EXPECT_FALSE(form.lyQcode->Visible());
-  EXPECT_TRUE(form.SpinnerRunning());
+  EXPECT_EQ(form.lyShow->Opacity(), 0);
+  host.Advance(250);
+  EXPECT_EQ(form.lyShow->Opacity(), 1);
 }
 
 TEST_F(TransitionTest, SpinnerTurnsByTimeAndRestsAtZeroWhenStopped) {
@@ -154,13 +156,10 @@ TEST_F(TransitionTest, SpinnerTurnsByTimeAndRestsAtZeroWhenStopped) {
   host.Advance(33);
   EXPECT_NEAR(form.Image4->RotationAngle(), 90 + 33 * 360.0 / 3500, 5);
 
-  form.WindowHidden();
-  EXPECT_FALSE(form.SpinnerRunning());
-  form.WindowShown();
-  EXPECT_FALSE(form.SpinnerRunning()) << "the running screen is not current";
+  // The transitions leave the spinner alone.
   form.ShowHomeToRunning();
-  form.WindowHidden();
-  form.WindowShown();
+  form.ShowQrPanel();
+  form.HideQrPanel();
   EXPECT_TRUE(form.SpinnerRunning());
 }
 
@@ -173,20 +172,6 @@ TEST_F(TransitionTest, ArcTurnsOnceBackwardsAndComesToRest) {
   EXPECT_EQ(form.Image2->RotationAngle(), 0);
   EXPECT_FALSE(form.FloatAnimation2->Running());
   EXPECT_TRUE(form.Image2->Visible());
-}
-
-TEST_F(TransitionTest, WifiItemFollowsEveryScreenChange) {
-  std::vector<std::pair<bool, bool>> changes;
-  form.onWifiItemChanged = [&] {
-    changes.emplace_back(form.WifiItemChecked(), form.WifiItemEnabled());
-  };
-  form.ShowHomeToSettings();
-  form.ShowSettingsToHome();
-  form.ShowHomeToRunning();
-  form.ShowRunningToHome();
-  const std::vector<std::pair<bool, bool>> expected{
-      {false, false}, {false, true}, {true, true}, {false, true}};
-  EXPECT_EQ(changes, expected);
 }
 
 }  // namespace
