@@ -279,3 +279,14 @@ TEST_F(SharingControlTest, TrayClickShowsTheWindowAndRestartsTheSpinnerOnlyWhile
   EXPECT_TRUE(view.visible);
   EXPECT_TRUE(view.spinnerTurning);
 }
+
+TEST_F(SharingControlTest, FailedCommandAtStartUpAsksTheAutostartQuestionAndNothingMore) {
+  runner.Script(L"mode=allow", {false, L""});
+  Make().FormCreate();
+  ASSERT_EQ(controller->GetMsgCode(), -1);
+  dialogs.answerYes = false;
+  controller->btnBeginClick();
+  ASSERT_EQ(dialogs.shown.size(), 1u);
+  EXPECT_EQ(dialogs.shown[0].kind, L"ask");
+  EXPECT_TRUE(view.steps.empty());
+}
