@@ -6,8 +6,6 @@
 
 namespace {
 
-constexpr char kLan[] = "{11111111-0000-0000-0000-000000000001}";
-constexpr char kHosted[] = "{22222222-0000-0000-0000-000000000001}";
 constexpr wchar_t kLanId[] = L"{11111111-0000-0000-0000-000000000001}";
 constexpr wchar_t kLan2Id[] = L"{11111111-0000-0000-0000-000000000002}";
 constexpr wchar_t kHostedId[] = L"{22222222-0000-0000-0000-000000000001}";
