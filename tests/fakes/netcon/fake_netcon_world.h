@@ -77,6 +77,8 @@ class FakeNetconWorld {
   // Called first by every fake method: counts the call and gives the injected result, if any.
   std::optional<HRESULT> Enter(const std::string& method);
   int Calls(const std::string& method) const;
+  // Every method called so far with its number of calls.
+  const std::map<std::string, int>& CallCounts() const { return calls_; }
   // A call that changed the world, for tests and for the DLL's log file.
   void Log(const std::wstring& line);
   const std::vector<std::wstring>& LogLines() const { return log_; }

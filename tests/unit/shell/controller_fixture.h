@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -14,8 +15,20 @@
 #include "shell/settings_keys.h"
 #include "shell/untMain.h"
 
-// A whole controller on fakes, with a scripted world of network connections.
+// A whole controller on fakes, with a scripted world of network connections. Every test ends
+// with the controller and the sharing manager gone and no COM reference or properties block
+// left behind.
 struct ControllerTest : ::testing::Test {
+  void TearDown() override { ExpectNothingLeft(); }
+  // Ends the controller and the sharing manager; every object and block must be back.
+  void ExpectNothingLeft() {
+    controller.reset();
+    sharing.reset();
+    EXPECT_EQ(world.LiveObjects(), 0) << "leaked COM references";
+    EXPECT_EQ(world.OverReleases(), 0) << "released too often";
+    EXPECT_EQ(world.LiveBlocks(), 0) << "properties blocks not handed back";
+    EXPECT_EQ(world.BadBlockFrees(), 0) << "foreign or twice-freed blocks";
+  }
   TzenTuraMain& Make(std::vector<std::wstring> parameters = {}) {
     controller = std::make_unique<TzenTuraMain>(
         MainPorts{runner, system, registry, dialogs, view, ansi, firewall}, std::move(parameters));
@@ -43,7 +56,9 @@ struct ControllerTest : ::testing::Test {
 
   FakeNetconWorld world;
   FakeSharingPlatform platform{world};
-  TNTFirewall firewall{platform};
+  // The sharing manager `NTFirewall1`, which the controller's ports refer to as `firewall`.
+  std::optional<TNTFirewall> sharing{std::in_place, platform};
+  TNTFirewall& firewall = *sharing;
   FakeCommandRunner runner;
   FakeSystemFacts system;
   FakeRegistry registry;
