@@ -73,6 +73,12 @@ void Animation::Finish() {
   if (onFinish) onFinish();
 }
 
+bool Animation::NeedsFrames() const {
+  if (!running_ || !loop || !target_.Visible()) return running_;
+  const Scene* scene = target_.GetScene();
+  return scene != nullptr && scene->OnScreen() && target_.ShownInScene();
+}
+
 void Animation::Advance(double seconds) {
   if (!running_) return;
   if (!target_.Visible()) {

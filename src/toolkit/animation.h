@@ -56,6 +56,9 @@ class Animation {
   // Ends the run leaving the property where it is.
   void StopAtCurrent();
   bool Running() const { return running_; }
+  // Whether the clock must tick for it: a one-shot run always (it has to end), an endless one
+  // only while it can be seen, or once more to stop after its own node was hidden.
+  bool NeedsFrames() const;
   // Moves the run on by `seconds` (called by the clock).
   void Advance(double seconds);
   // Starts the animation when `changed` takes part in a trigger that now holds.

@@ -9,8 +9,10 @@ namespace toolkit {
 class Animation;
 
 // Drives running animations by elapsed system time. It asks its owner to run a 33 ms timer only
-// while at least one animation runs, and each tick advances every animation by the time since
-// the previous tick, so a busy thread makes animations catch up rather than slow down.
+// while at least one running animation needs frames, and each tick advances those by the time
+// since the previous tick, so a busy thread makes animations catch up rather than slow down.
+// An endless animation that cannot be seen (an ancestor of its node hidden, or the window
+// hidden) needs no frames: it waits unseen, without ticks, until it can be seen again.
 class AnimationClock {
  public:
   static constexpr uint32_t kIntervalMs = 33;
@@ -21,7 +23,12 @@ class AnimationClock {
 
   void Add(Animation* animation);
   void Remove(Animation* animation);
-  bool Running() const { return !animations_.empty(); }
+  // Whether the timer runs.
+  bool Running() const { return timerOn_; }
+  // Whether any animation runs, seen or not.
+  bool HasAnimations() const { return !animations_.empty(); }
+  // Starts or stops the timer after something changed what can be seen.
+  void Refresh();
   // One timer tick.
   void Tick();
   uint32_t Now() const { return tickCount_(); }
@@ -32,6 +39,7 @@ class AnimationClock {
   std::function<void(bool)> runningChanged_;
   std::vector<Animation*> animations_;
   uint32_t lastTick_ = 0;
+  bool timerOn_ = false;
   int ticks_ = 0;
 };
 

@@ -130,6 +130,15 @@ void Node::SetVisible(bool visible) {
   visible_ = visible;
   if (visible) Invalidate();
   if (parent_ != nullptr) parent_->ChildVisibilityChanged();
+  // Endless animations below may have come into view or gone out of it.
+  if (Scene* scene = GetScene()) scene->Clock().Refresh();
+}
+
+bool Node::ShownInScene() const {
+  for (const Node* n = this; n != nullptr; n = n->parent_) {
+    if (!n->visible_) return false;
+  }
+  return true;
 }
 
 void Node::ChildVisibilityChanged() { Realign(); }

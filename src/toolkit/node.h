@@ -96,6 +96,8 @@ class Node {
   float Opacity() const { return opacity_; }
   void SetOpacity(float opacity);
   bool Visible() const { return visible_; }
+  // Visible together with every ancestor.
+  bool ShownInScene() const;
   void SetVisible(bool visible);
   bool Enabled() const { return enabled_; }
   void SetEnabled(bool enabled);

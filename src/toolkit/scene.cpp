@@ -47,6 +47,12 @@ void Scene::RenderAll(Bitmap& target) {
   Render(target);
 }
 
+void Scene::SetOnScreen(bool onScreen) {
+  if (onScreen == onScreen_) return;
+  onScreen_ = onScreen;
+  clock_.Refresh();
+}
+
 void Scene::Tick() {
   clock_.Tick();
   root_->ReleaseFinishedAnimations();

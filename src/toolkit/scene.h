@@ -28,6 +28,9 @@ class Scene {
   SceneHost& Host() { return *host_; }
   void SetHost(SceneHost& host) { host_ = &host; }
   AnimationClock& Clock() { return clock_; }
+  // Whether the window showing the scene is on the screen; endless animations pause while not.
+  bool OnScreen() const { return onScreen_; }
+  void SetOnScreen(bool onScreen);
 
   // --- drawing
   void AddDamage(const RectI& area);
@@ -88,6 +91,7 @@ class Scene {
   bool dragging_ = false;
   PointF dragOrigin_;
   bool swallowChar_ = false;
+  bool onScreen_ = true;
 };
 
 }  // namespace toolkit

@@ -1,150 +1,196 @@
 #include "shell/win32/main_window_win32.h"
 
+#include "common/app_error.h"
+#include "common/win32/helpers.h"
+#include "online/hosts.h"
+#include "online/win32/window_wait_win32.h"
+#include "shell/win32/app_icon_resource.h"
+#include "toolkit/win32/gdi_font_source.h"
+
 namespace {
 
-constexpr wchar_t kWindowClass[] = L"TzenTuraMain";
-constexpr wchar_t kCaption[] = L"Pelanto";
-constexpr int kClientWidth = 348;
-constexpr int kClientHeight = 413;
+constexpr wchar_t kTrayTooltip[] = L"pelanto";
 
 }  // namespace
 
 MainWindow::MainWindow(SharingPlatform& sharing, std::vector<std::wstring> parameters)
     : firewall_(sharing),
       controller_(MainPorts{commands_, system_, registry_, dialogs_, *this, ansi_, firewall_},
-                  std::move(parameters)) {}
+                  std::move(parameters)),
+      connector_(WindowThreadWaits()),
+      feedback_(*this, connector_, SiteHost()) {}
 
-MainWindow::~MainWindow() {
-  if (window_) DestroyWindow(window_);
-}
+MainWindow::~MainWindow() { Destroy(); }
 
 bool MainWindow::Create(HINSTANCE instance) {
-  WNDCLASSEXW windowClass{};
-  windowClass.cbSize = sizeof(windowClass);
-  windowClass.lpfnWndProc = &MainWindow::WindowProc;
-  windowClass.hInstance = instance;
-  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  windowClass.lpszClassName = kWindowClass;
-  RegisterClassExW(&windowClass);
+  LoadIcons(instance);
+  fonts_ = std::make_unique<toolkit::FontLibrary>(std::make_unique<toolkit::win32::GdiFontSource>());
+  toolkit::win32::WindowOptions options;
+  options.caption = kCaption;
+  options.size = {ui::MainForm::kWidth, ui::MainForm::kHeight};
+  options.className = kClassName;
+  options.bigIcon = bigIcon_.Get();
+  options.smallIcon = smallIcon_.Get();
+  window_ = std::make_unique<toolkit::win32::LayeredWindow>(*fonts_, options);
+  if (window_->Handle() == nullptr) {
+    window_.reset();
+    return false;
+  }
+  form_ = std::make_unique<ui::MainForm>(window_->GetScene());
+  ConnectFormEvents();
+  BuildTrayMenu();
+  tray_ = std::make_unique<toolkit::win32::TrayIcon>(window_->Handle(), smallIcon_.Get(),
+                                                     kTrayTooltip);
+  tray_->onClick = [this] { controller_.TrayIcon1Click(); };
+  tray_->onMenu = [this] {
+    pm1_.ShowAtCursor(window_->Handle(), [] { DispatchPendingMessages(); });
+  };
+  window_->onMessage = [this](UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    return HandleMessage(message, wParam, lParam, result);
+  };
 
-  const int left = (GetSystemMetrics(SM_CXSCREEN) - kClientWidth) / 2;
-  const int top = (GetSystemMetrics(SM_CYSCREEN) - kClientHeight) / 2;
-  // The window itself carries the taskbar button.
-  window_ = CreateWindowExW(WS_EX_APPWINDOW, kWindowClass, kCaption, WS_POPUP | WS_SYSMENU, left,
-                            top, kClientWidth, kClientHeight, nullptr, nullptr, instance, this);
-  if (!window_) return false;
   controller_.FormCreate();
-  ::ShowWindow(window_, SW_SHOW);
-  UpdateWindow(window_);
+  window_->Show(true);
   return true;
 }
 
 void MainWindow::Destroy() {
   if (!window_) return;
-  ::ShowWindow(window_, SW_HIDE);
+  window_->Hide();
+  // Waits inside the shutdown work end at once from here on.
+  window_->SetEnding();
   controller_.FormDestroy();
-  DestroyWindow(window_);
-  window_ = nullptr;
+  SetCommentTimer(false);
+  tray_.reset();
+  window_->onMessage = nullptr;
+  form_.reset();
+  window_.reset();
 }
 
-void MainWindow::Redraw() {
-  if (window_) InvalidateRect(window_, nullptr, TRUE);
+void MainWindow::LoadIcons(HINSTANCE instance) {
+  const auto load = [instance](int sizeMetric) {
+    const int size = GetSystemMetrics(sizeMetric);
+    return static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(kAppIconResource), IMAGE_ICON,
+                                         size, size, LR_DEFAULTCOLOR));
+  };
+  bigIcon_.Reset(load(SM_CXICON));
+  smallIcon_.Reset(load(SM_CXSMICON));
 }
 
-void MainWindow::SetNetworkNameText(const std::wstring& text) {
-  networkName_ = text;
-  Redraw();
+void MainWindow::BuildTrayMenu() {
+  pm1_.AddItem(kNwifi, L"一键开启/关闭wifi", [this] { controller_.NwifiClick(); });
+  pm1_.AddItem(kNAbout, L"关于", [this] { Guarded([this] { feedback_.btnUpdateClick(); }); });
+  pm1_.AddSeparator();
+  pm1_.AddItem(kNclose, L"退出", [this] { controller_.NcloseClick(); });
 }
 
-void MainWindow::SetPasswordText(const std::wstring& text) {
-  password_ = text;
-  Redraw();
+void MainWindow::ConnectFormEvents() {
+  ui::MainForm& form = *form_;
+  form.onBeginClick = [this] { controller_.btnBeginClick(); };
+  form.onStopClick = [this] { controller_.btnStopClick(); };
+  form.onSettingClick = [this] { controller_.btnSettingClick(); };
+  form.onSetSaveClick = [this] { controller_.btnSetSaveClick(); };
+  form.onSetBackClick = [this] { controller_.btnSetBackClick(); };
+  form.onCloseClick = [this] { controller_.btnClose_1Click(); };
+  form.onQcodeClick = [this] { controller_.label_QcodeClick(); };
+  form.onQcodePanelClick = [this] { controller_.lyQcodeClick(); };
+  form.onMinutesClick = [this] { Guarded([this] { feedback_.btnMinutesClick(); }); };
+  form.onUpdateClick = [this] { Guarded([this] { feedback_.btnUpdateClick(); }); };
+  // A context request opens the popup outside the feedback handler: its result sends nothing.
+  form.onSuggestContextRequest = [this] { form_->PopupModalFromContextRequest(); };
+  form.tSSIDName->onKeyDown = [this](uint16_t& key, wchar_t& keyChar, toolkit::Modifiers) {
+    controller_.tSSIDNameKeyDown(key, keyChar);
+  };
+  form.tPwd->onKeyDown = [this](uint16_t& key, wchar_t& keyChar, toolkit::Modifiers) {
+    controller_.tPwdKeyDown(key, keyChar);
+  };
+  form.MemoSuggest->onFocusChange = [this](bool focused) {
+    if (focused) {
+      feedback_.MemoSuggestEnterFocus();
+    } else {
+      feedback_.MemoSuggestKillFocus();
+    }
+  };
 }
 
-void MainWindow::SetRunningTexts(const std::wstring& networkName,
-                                 const std::wstring& passwordLine) {
-  runningName_ = networkName;
-  runningPassword_ = passwordLine;
-  Redraw();
-}
-
-void MainWindow::LoadQrImage(const std::vector<uint8_t>& imageFile) {
-  // Kept undecoded: this window does not draw the code.
-  if (!imageFile.empty()) qrImageFile_ = imageFile;
-}
-
-void MainWindow::ShowScreen(Screen screen) {
-  screen_ = screen;
-  Redraw();
-}
-
-void MainWindow::PostAutoStart() { PostMessageW(window_, kAutoStartMessage, 0, 0); }
-
-void MainWindow::HideWindow() { ::ShowWindow(window_, SW_HIDE); }
-
-void MainWindow::ShowWindow() {
-  ::ShowWindow(window_, SW_SHOW);
-  SetForegroundWindow(window_);
-}
-
-void MainWindow::RequestClose() { PostMessageW(window_, WM_CLOSE, 0, 0); }
-
-LRESULT CALLBACK MainWindow::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-    static_cast<MainWindow*>(create->lpCreateParams)->window_ = window;
-  }
-  auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-  if (!self) return DefWindowProcW(window, message, wParam, lParam);
-  return self->Handle(message, wParam, lParam);
-}
-
-LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+bool MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+  result = 0;
+  if (tray_ && tray_->HandleMessage(message, wParam, lParam)) return true;
   switch (message) {
     case kAutoStartMessage:
       controller_.WMAutoStart();
-      return 0;
+      return true;
     case kSendReportMessage:
       usageReport_.WMSendReport();
-      return 0;
+      return true;
+    case WM_TIMER:
+      if (wParam != kCommentTimer) return false;
+      feedback_.tmrcommentTimer();
+      return true;
     case WM_CLOSE:
       // Closing ends the message loop; the shutdown work runs before the window goes.
       PostQuitMessage(0);
-      return 0;
-    case WM_KEYDOWN:
-      // Until the real buttons arrive, Enter starts or stops sharing as the tray item does.
-      if (wParam == VK_RETURN) {
-        controller_.NwifiClick();
-        return 0;
-      }
-      return DefWindowProcW(window_, message, wParam, lParam);
-    case WM_LBUTTONDOWN:
-      // A press anywhere drags the borderless window.
-      ReleaseCapture();
-      SendMessageW(window_, WM_NCLBUTTONDOWN, HTCAPTION, 0);
-      return 0;
-    case WM_PAINT:
-      Paint();
-      return 0;
+      return true;
     default:
-      return DefWindowProcW(window_, message, wParam, lParam);
+      return false;
   }
 }
 
-void MainWindow::Paint() {
-  PAINTSTRUCT paint;
-  HDC dc = BeginPaint(window_, &paint);
-  RECT client;
-  GetClientRect(window_, &client);
-  HBRUSH background = CreateSolidBrush(RGB(0x1D, 0x2A, 0x3A));
-  FillRect(dc, &client, background);
-  DeleteObject(background);
-  SetBkMode(dc, TRANSPARENT);
-  SetTextColor(dc, RGB(0xFF, 0xFF, 0xFF));
-  const std::wstring text = screen_ == Screen::Running
-                                ? runningName_ + L"\n" + runningPassword_
-                                : std::wstring(kCaption) + L"\n" + networkName_;
-  DrawTextW(dc, text.c_str(), -1, &client, DT_CENTER | DT_VCENTER | DT_WORDBREAK);
-  EndPaint(window_, &paint);
+void MainWindow::Guarded(const std::function<void()>& handler) {
+  try {
+    handler();
+  } catch (const AppError& error) {
+    dialogs_.ShowErrorBox(error.Message());
+  }
 }
+
+void MainWindow::PostAutoStart() {
+  PostMessageW(window_->Handle(), kAutoStartMessage, 0, 0);
+}
+
+void MainWindow::RequestClose() { PostMessageW(window_->Handle(), WM_CLOSE, 0, 0); }
+
+toolkit::ComboBox& MainWindow::Combo(AdapterList list) const {
+  return list == AdapterList::Public ? *form_->cbtPublicNet : *form_->cbtPrivateNet;
+}
+
+void MainWindow::ClearAdapterList(AdapterList list) {
+  Entries(list).Clear();
+  Combo(list).Clear();
+}
+
+void MainWindow::AddAdapterEntry(AdapterList list, const std::wstring& text,
+                                 TNTNetConnection* connection) {
+  AdapterListModel& entries = Entries(list);
+  entries.Add(text, connection);
+  std::vector<std::wstring> texts;
+  texts.reserve(entries.Entries().size());
+  for (const auto& entry : entries.Entries()) texts.push_back(entry.text);
+  toolkit::ComboBox& combo = Combo(list);
+  const int selected = combo.SelectedIndex();
+  combo.SetItems(std::move(texts));
+  combo.SetSelectedIndex(selected);
+}
+
+// The list box holds one item per entry, so its selection is the entry's index.
+int MainWindow::SelectedAdapterIndex(AdapterList list) const {
+  return Combo(list).SelectedIndex();
+}
+
+void MainWindow::SelectAdapter(AdapterList list, int index) { Combo(list).SetSelectedIndex(index); }
+
+void MainWindow::SetMemoText(std::wstring_view text) {
+  form_->MemoSuggest->SetText(std::wstring(text));
+}
+
+void MainWindow::SetCommentTimer(bool on) {
+  commentTimerOn_ = on;
+  if (!window_) return;
+  if (on) {
+    SetTimer(window_->Handle(), kCommentTimer, kCommentThrottleMs, nullptr);
+  } else {
+    KillTimer(window_->Handle(), kCommentTimer);
+  }
+}
+
+void MainWindow::OpenWebPage(std::wstring_view address) { ::OpenWebPage(address); }

@@ -3,85 +3,117 @@
 #include <windows.h>
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "online/asio_connector.h"
+#include "online/feedback.h"
 #include "online/win32/report_win32.h"
 #include "sharing/nt_firewall.h"
 #include "shell/adapter_list_model.h"
 #include "shell/main_view.h"
 #include "shell/untMain.h"
 #include "shell/win32/platform_ports_win32.h"
+#include "toolkit/font.h"
+#include "toolkit/win32/gdi_objects.h"
+#include "toolkit/win32/layered_window.h"
+#include "toolkit/win32/popup_menu.h"
+#include "toolkit/win32/tray_icon.h"
+#include "ui/main_form.h"
 
-// The program's one top-level window: hosts the controller and routes messages to it. A plain
-// stand-in that keeps the view's state and paints a summary of it, until the vector window
-// takes its place.
-class MainWindow : public MainView {
+// The program's one top-level window `zenTuraMain`: the vector form in a layered window, its
+// tray icon and menu, the controller and the feedback handlers, and the messages that reach
+// them. Found from outside by its class "TzenTuraMain" and caption "Pelanto".
+class MainWindow : public MainView, private FeedbackWindow {
  public:
+  static constexpr wchar_t kClassName[] = L"TzenTuraMain";
+  static constexpr wchar_t kCaption[] = L"Pelanto";
+
   // `sharing` must outlive the window: the sharing manager is built on it.
   MainWindow(SharingPlatform& sharing, std::vector<std::wstring> parameters);
   ~MainWindow() override;
+  MainWindow(const MainWindow&) = delete;
+  MainWindow& operator=(const MainWindow&) = delete;
 
-  // Creates the window, runs the creation handler and shows the window.
+  // Creates the window, its form and tray icon, runs the creation handler and shows the window.
   bool Create(HINSTANCE instance);
-  // Runs the shutdown work and destroys the window.
+  // Runs the shutdown work, then removes the tray icon and the window.
   void Destroy();
 
-  // MainView
-  std::wstring NetworkNameText() const override { return networkName_; }
-  std::wstring PasswordText() const override { return password_; }
-  void SetNetworkNameText(const std::wstring& text) override;
-  void SetPasswordText(const std::wstring& text) override;
-  bool AutostartChecked() const override { return autostartChecked_; }
-  void SetAutostartChecked(bool checked) override { autostartChecked_ = checked; }
+  // MainView (the network name also serves the feedback handlers)
+  std::wstring NetworkNameText() const override { return form_->NetworkNameText(); }
+  std::wstring PasswordText() const override { return form_->PasswordText(); }
+  void SetNetworkNameText(const std::wstring& text) override { form_->SetNetworkNameText(text); }
+  void SetPasswordText(const std::wstring& text) override { form_->SetPasswordText(text); }
+  bool AutostartChecked() const override { return form_->AutostartChecked(); }
+  void SetAutostartChecked(bool checked) override { form_->SetAutostartChecked(checked); }
 
-  void ClearAdapterList(AdapterList list) override { Of(list).Clear(); }
+  void ClearAdapterList(AdapterList list) override;
   void AddAdapterEntry(AdapterList list, const std::wstring& text,
-                       TNTNetConnection* connection) override {
-    Of(list).Add(text, connection);
-  }
-  int AdapterCount(AdapterList list) const override { return Of(list).Count(); }
+                       TNTNetConnection* connection) override;
+  int AdapterCount(AdapterList list) const override { return Entries(list).Count(); }
   TNTNetConnection* AdapterConnection(AdapterList list, int index) const override {
-    return Of(list).ConnectionAt(index);
+    return Entries(list).ConnectionAt(index);
   }
-  int SelectedAdapterIndex(AdapterList list) const override { return Of(list).Selected(); }
-  void SelectAdapter(AdapterList list, int index) override { Of(list).Select(index); }
+  int SelectedAdapterIndex(AdapterList list) const override;
+  void SelectAdapter(AdapterList list, int index) override;
 
-  void SetRunningTexts(const std::wstring& networkName, const std::wstring& passwordLine) override;
-  void LoadQrImage(const std::vector<uint8_t>& imageFile) override;
+  void SetRunningTexts(const std::wstring& networkName, const std::wstring& passwordLine) override {
+    form_->SetRunningTexts(networkName, passwordLine);
+  }
+  void LoadQrImage(const std::vector<uint8_t>& imageFile) override {
+    form_->LoadQrImage(imageFile);
+  }
 
-  void ShowHomeToRunning() override { ShowScreen(Screen::Running); }
-  void ShowRunningToHome() override { ShowScreen(Screen::Home); }
-  void ShowHomeToSettings() override { ShowScreen(Screen::Settings); }
-  void ShowSettingsToHome() override { ShowScreen(Screen::Home); }
-  void ShowQrPanel() override { qrPanelShown_ = true; }
-  void HideQrPanel() override { qrPanelShown_ = false; }
-  bool RunningScreenVisible() const override { return screen_ == Screen::Running; }
+  void ShowHomeToRunning() override { form_->ShowHomeToRunning(); }
+  void ShowRunningToHome() override { form_->ShowRunningToHome(); }
+  void ShowHomeToSettings() override { form_->ShowHomeToSettings(); }
+  void ShowSettingsToHome() override { form_->ShowSettingsToHome(); }
+  void ShowQrPanel() override { form_->ShowQrPanel(); }
+  void HideQrPanel() override { form_->HideQrPanel(); }
+  bool RunningScreenVisible() const override { return form_->RunningScreenVisible(); }
 
-  bool TrayStartChecked() const override { return trayStartChecked_; }
-  void SetTrayStartChecked(bool checked) override { trayStartChecked_ = checked; }
-  void SetTrayStartEnabled(bool enabled) override { trayStartEnabled_ = enabled; }
-  void StartSpinner() override {}
-  void StopSpinner() override {}
+  bool TrayStartChecked() const override { return pm1_.IsChecked(kNwifi); }
+  void SetTrayStartChecked(bool checked) override { pm1_.SetChecked(kNwifi, checked); }
+  void SetTrayStartEnabled(bool enabled) override { pm1_.SetEnabled(kNwifi, enabled); }
+  void StartSpinner() override { form_->StartSpinner(); }
+  void StopSpinner() override { form_->StopSpinner(); }
 
   void PostAutoStart() override;
-  void HideWindow() override;
-  void ShowWindow() override;
+  void HideWindow() override { window_->Hide(); }
+  void ShowWindow() override { window_->Show(true); }
   void RequestClose() override;
 
  private:
-  enum class Screen { Home, Settings, Running };
+  // Items of the tray menu `pm1`.
+  enum MenuItem : UINT { kNwifi = 1, kNAbout = 2, kNclose = 3 };
+  static constexpr UINT_PTR kCommentTimer = 100;  // `tmrcomment`
 
-  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-  LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
-  void Paint();
-  void Redraw();
-  void ShowScreen(Screen screen);
-  AdapterListModel& Of(AdapterList list) { return lists_[list == AdapterList::Public ? 0 : 1]; }
-  const AdapterListModel& Of(AdapterList list) const {
-    return lists_[list == AdapterList::Public ? 0 : 1];
+  // FeedbackWindow
+  int ShowSuggestPopup() override { return form_->PopupModal(); }
+  void CloseSuggestPopup(int modalResult) override { form_->msgSuggest->Close(modalResult); }
+  std::wstring MemoText() const override { return form_->SuggestionText(); }
+  void SetMemoText(std::wstring_view text) override;
+  bool CommentTimerOn() const override { return commentTimerOn_; }
+  void SetCommentTimer(bool on) override;
+  void ShowInfoMessage(std::wstring_view text, std::wstring_view caption,
+                       uint32_t flags) override {
+    dialogs_.ShowInfoMessage(text, caption, flags);
   }
+  void OpenWebPage(std::wstring_view address) override;
+
+  void LoadIcons(HINSTANCE instance);
+  void BuildTrayMenu();
+  void ConnectFormEvents();
+  bool HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+  // Runs a handler of the window's own; an error goes to the standard error box.
+  void Guarded(const std::function<void()>& handler);
+  AdapterListModel& Entries(AdapterList list) { return lists_[Index(list)]; }
+  const AdapterListModel& Entries(AdapterList list) const { return lists_[Index(list)]; }
+  toolkit::ComboBox& Combo(AdapterList list) const;
+  static size_t Index(AdapterList list) { return list == AdapterList::Public ? 0 : 1; }
 
   WindowsCommandRunner commands_;
   WindowsSystemFacts system_;
@@ -91,16 +123,17 @@ class MainWindow : public MainView {
   TNTFirewall firewall_;
   TzenTuraMain controller_;
   WindowsUsageReport usageReport_;
-  HWND window_ = nullptr;
-  std::wstring networkName_ = L"zentura";
-  std::wstring password_ = L"5831027469";
-  bool autostartChecked_ = false;
+  AsioConnector connector_;
+  Feedback feedback_;
+
+  toolkit::win32::UniqueIcon bigIcon_;
+  toolkit::win32::UniqueIcon smallIcon_;
+  std::unique_ptr<toolkit::FontLibrary> fonts_;
+  std::unique_ptr<toolkit::win32::LayeredWindow> window_;
+  std::unique_ptr<ui::MainForm> form_;
+  std::unique_ptr<toolkit::win32::TrayIcon> tray_;
+  toolkit::win32::PopupMenu pm1_;
+  // The connections behind the entries of `cbtPublicNet` and `cbtPrivateNet`.
   std::array<AdapterListModel, 2> lists_;
-  std::wstring runningName_ = L"…";
-  std::wstring runningPassword_ = L"…";
-  std::vector<uint8_t> qrImageFile_;
-  Screen screen_ = Screen::Home;
-  bool qrPanelShown_ = false;
-  bool trayStartChecked_ = false;
-  bool trayStartEnabled_ = true;
+  bool commentTimerOn_ = false;
 };

@@ -20,6 +20,8 @@ class Memo : public Node {
   void SetFont(FontSpec font);
   TextEditor& Editor() { return editor_; }
   std::function<void()> onChange;
+  // The keyboard focus came (true) or went (false).
+  std::function<void(bool focused)> onFocusChange;
 
   PointF Scroll() const { return scroll_; }
   // The largest scroll offsets the text allows.
@@ -36,7 +38,10 @@ class Memo : public Node {
   bool OnMouseWheel(float notches) override;
   void OnKeyDown(uint16_t& key, Modifiers modifiers) override;
   void OnChar(wchar_t ch) override;
-  void OnFocusChanged(bool) override { ContentChanged(); }
+  void OnFocusChanged(bool focused) override {
+    ContentChanged();
+    if (onFocusChange) onFocusChange(focused);
+  }
 
  private:
   struct Line {

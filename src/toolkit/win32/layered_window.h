@@ -21,13 +21,17 @@ struct WindowOptions {
   bool centered = true;  // on the desktop's work area; otherwise at `position` (screen)
   POINT position{0, 0};
   bool takesFocus = true;  // false for tooltips and drop-down lists
+  // A window class of its own (found by that name from outside); empty for the toolkit's.
+  std::wstring className;
+  HICON bigIcon = nullptr;  // not owned; shown by the taskbar and Alt+Tab
+  HICON smallIcon = nullptr;
 };
 
 // A top-level window with per-pixel alpha showing a scene: drawn with UpdateLayeredWindow
 // (constant alpha 255) from the scene's premultiplied buffer, redrawing only the damaged area
 // and only when something changed; mouse, keyboard and IME characters go to the scene; the
-// 33 ms animation timer runs only while an animation runs. Fully transparent pixels let clicks
-// through to the windows beneath.
+// 33 ms animation timer runs only while an animation needs frames (endless ones pause while the
+// window is hidden). Fully transparent pixels let clicks through to the windows beneath.
 class LayeredWindow : public SceneHost {
  public:
   // A window with a scene of its own.

@@ -16,19 +16,18 @@ constexpr UINT_PTR kClockTimer = 1;
 constexpr UINT_PTR kTooltipTimer = 2;
 constexpr UINT kTooltipDelayMs = 500;
 
-void RegisterWindowClass() {
-  static const bool registered = [] {
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof(wc);
-    // Double clicks arrive as second presses (CS_DBLCLKS), as the handlers expect.
-    wc.style = CS_DBLCLKS;
-    wc.lpfnWndProc = DefWindowProcW;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.lpszClassName = kClassName;
-    return RegisterClassExW(&wc) != 0;
-  }();
-  (void)registered;
+// Registers `name` once per process.
+void RegisterWindowClass(const wchar_t* name) {
+  WNDCLASSEXW wc{};
+  if (GetClassInfoExW(GetModuleHandleW(nullptr), name, &wc)) return;
+  wc.cbSize = sizeof(wc);
+  // Double clicks arrive as second presses (CS_DBLCLKS), as the handlers expect.
+  wc.style = CS_DBLCLKS;
+  wc.lpfnWndProc = DefWindowProcW;
+  wc.hInstance = GetModuleHandleW(nullptr);
+  wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  wc.lpszClassName = name;
+  RegisterClassExW(&wc);
 }
 
 Modifiers CurrentModifiers() {
@@ -114,7 +113,8 @@ LayeredWindow::LayeredWindow(Scene& scene, WindowOptions options) : scene_(&scen
 }
 
 void LayeredWindow::Create(const WindowOptions& options) {
-  RegisterWindowClass();
+  const wchar_t* className = options.className.empty() ? kClassName : options.className.c_str();
+  RegisterWindowClass(className);
   const int width = static_cast<int>(std::ceil(options.size.width));
   const int height = static_cast<int>(std::ceil(options.size.height));
   frame_ = Bitmap(width, height);
@@ -128,11 +128,16 @@ void LayeredWindow::Create(const WindowOptions& options) {
   DWORD exStyle = WS_EX_LAYERED;
   if (options.owner != nullptr) exStyle |= WS_EX_TOOLWINDOW;
   if (!options.takesFocus) exStyle |= WS_EX_NOACTIVATE | WS_EX_TOPMOST;
-  hwnd_ = CreateWindowExW(exStyle, kClassName, options.caption.c_str(), WS_POPUP, at.x, at.y, width,
+  hwnd_ = CreateWindowExW(exStyle, className, options.caption.c_str(), WS_POPUP, at.x, at.y, width,
                           height, options.owner, nullptr, GetModuleHandleW(nullptr), nullptr);
   if (hwnd_ == nullptr) return;
   SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&LayeredWindow::WindowProc));
+  if (options.bigIcon != nullptr)
+    SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(options.bigIcon));
+  if (options.smallIcon != nullptr)
+    SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(options.smallIcon));
+  scene_->SetOnScreen(false);
 
   BITMAPINFO info{};
   info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
@@ -162,6 +167,7 @@ LayeredWindow::~LayeredWindow() {
 }
 
 void LayeredWindow::Show(bool activate) {
+  scene_->SetOnScreen(true);
   RenderNow();
   ShowWindow(hwnd_, activate ? SW_SHOW : SW_SHOWNOACTIVATE);
   if (activate) SetForegroundWindow(hwnd_);
@@ -170,6 +176,7 @@ void LayeredWindow::Show(bool activate) {
 void LayeredWindow::Hide() {
   ShowTooltip({}, {});
   ShowWindow(hwnd_, SW_HIDE);
+  scene_->SetOnScreen(false);
 }
 
 void LayeredWindow::RequestRender() {

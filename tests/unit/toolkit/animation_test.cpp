@@ -126,7 +126,7 @@ TEST_F(AnimationTest, InvisibleObjectDoesNotAnimateAndHidingJumpsToTheEnd) {
   EXPECT_FALSE(host.ClockRunning());
 }
 
-TEST_F(AnimationTest, HiddenParentDoesNotStopAnAnimationOfAVisibleChild) {
+TEST_F(AnimationTest, EndlessTurnUnderAHiddenParentRunsOnWithoutTicksUntilSeen) {
   auto* panel = root.Add<Layout>("panel");
   auto* ring = panel->Add<Node>("ring");
   panel->SetVisible(false);
@@ -136,12 +136,56 @@ TEST_F(AnimationTest, HiddenParentDoesNotStopAnAnimationOfAVisibleChild) {
   spin->duration = 3.5;
   spin->loop = true;
   spin->Start();
+  // Not stopped by the hidden parent, but nothing ticks or redraws for it.
+  const int renders = host.GetScene().RenderCount();
+  host.Advance(5000);
+  EXPECT_TRUE(spin->Running());
+  EXPECT_FALSE(host.ClockRunning());
+  EXPECT_EQ(host.GetScene().Clock().TickCount(), 0);
+  EXPECT_EQ(host.GetScene().RenderCount(), renders);
+  // Seen again, it turns on from where it waited.
+  panel->SetVisible(true);
+  EXPECT_TRUE(host.ClockRunning());
   host.Advance(1750);
   EXPECT_NEAR(ring->RotationAngle(), 180, 3);
-  host.Advance(1750);
-  EXPECT_TRUE(spin->Running());
+  panel->SetVisible(false);
+  EXPECT_FALSE(host.ClockRunning());
   spin->Stop();
   EXPECT_EQ(ring->RotationAngle(), 0);  // 360 is stored as 0
+}
+
+TEST_F(AnimationTest, HiddenWindowPausesEndlessTurnsButLetsOneShotRunsEnd) {
+  auto* spin = box->AddFloatAnimation("RotationAngle");
+  spin->stopValue = 360;
+  spin->duration = 3.5;
+  spin->loop = true;
+  spin->Start();
+  host.GetScene().SetOnScreen(false);
+  EXPECT_FALSE(host.ClockRunning());
+  // A fade still has to end, or waits on it would never return.
+  box->AnimateFloatWait("Opacity", 0.5f, 0.5);
+  EXPECT_FLOAT_EQ(box->Opacity(), 0.5f);
+  EXPECT_FALSE(host.ClockRunning());
+  const float angle = box->RotationAngle();
+  host.Advance(1000);
+  EXPECT_EQ(box->RotationAngle(), angle);
+  host.GetScene().SetOnScreen(true);
+  host.Advance(350);
+  EXPECT_NEAR(box->RotationAngle(), angle + 36, 4);
+}
+
+TEST_F(AnimationTest, EndlessTurnWhoseOwnNodeIsHiddenStopsAtItsEnd) {
+  auto* spin = box->AddFloatAnimation("RotationAngle");
+  spin->stopValue = 360;
+  spin->duration = 3.5;
+  spin->loop = true;
+  spin->Start();
+  host.Advance(500);
+  box->SetVisible(false);
+  host.Advance(100);
+  EXPECT_FALSE(spin->Running());
+  EXPECT_EQ(box->RotationAngle(), 0);
+  EXPECT_FALSE(host.ClockRunning());
 }
 
 TEST_F(AnimationTest, LoopRestartsFromTheAngleReadAtStart) {

@@ -14,6 +14,9 @@ constexpr char kPair[] =
     "connection|{22222222-0000-0000-0000-000000000001}|Hosted|Microsoft Virtual WiFi Miniport "
     "Adapter|0|2|0|off|0\n";
 constexpr wchar_t kRunKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+// Centres of the start button (home screen) and the stop button (running screen).
+constexpr POINT kStartButton{174, 163};
+constexpr POINT kStopButton{174, 192};
 
 class SharingProgramTest : public ::testing::Test {
  protected:
@@ -62,12 +65,12 @@ TEST_F(SharingProgramTest, StartAndStopSwitchSharingForTheScriptedPair) {
   // Filling the lists connected the hosted adapter.
   EXPECT_TRUE(LogHas("Connect {22222222-0000-0000-0000-000000000001}"));
 
-  PostMessageW(window, WM_KEYDOWN, VK_RETURN, 0);
+  ClickAt(window, kStartButton.x, kStartButton.y);
   EXPECT_TRUE(LogHas("EnableSharing {22222222-0000-0000-0000-000000000001} 1"));
   EXPECT_NE(server_.Log().find("EnableSharing {11111111-0000-0000-0000-000000000001} 0"),
             std::string::npos);
 
-  PostMessageW(window, WM_KEYDOWN, VK_RETURN, 0);
+  ClickAt(window, kStopButton.x, kStopButton.y);
   EXPECT_TRUE(LogHas("DisableSharing {22222222-0000-0000-0000-000000000001}"));
   EXPECT_NE(server_.Log().find("DisableSharing {11111111-0000-0000-0000-000000000001}"),
             std::string::npos);

@@ -176,6 +176,13 @@ void PressEscape(HWND box) {
   PostMessageW(target, WM_KEYUP, VK_ESCAPE, 0);
 }
 
+void ClickAt(HWND window, int x, int y) {
+  const LPARAM point = MAKELPARAM(x, y);
+  PostMessageW(window, WM_MOUSEMOVE, 0, point);
+  PostMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, point);
+  PostMessageW(window, WM_LBUTTONUP, 0, point);
+}
+
 void CloseMessageBoxes(DWORD processId) {
   for (int i = 0; i < 10; ++i) {
     HWND box = FindProcessWindow(processId, L"#32770", nullptr);

@@ -71,6 +71,8 @@ MessageBoxSeen WaitForMessageBox(const std::wstring& caption, DWORD processId = 
 void PressButton(HWND box, int buttonId);
 // Presses Escape in the box.
 void PressEscape(HWND box);
+// A left click at a point of the window's client area, by posted mouse messages.
+void ClickAt(HWND window, int x, int y);
 // Answers every message box of a process with its default button (so a failing test
 // does not leave a blocked thread behind).
 void CloseMessageBoxes(DWORD processId);

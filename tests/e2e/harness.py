@@ -1,0 +1,262 @@
+"""Runs the real Pelanto.exe under Wine on the test run's private X display and drives it as a
+user would: clicks and keys through xdotool, screenshots through ImageMagick, QR codes read back
+by zbarimg, registry and fake-world logs read afterwards."""
+
+import os
+import re
+import shutil
+import subprocess
+import tempfile
+import time
+import uuid
+
+SESSION_FILE = os.environ.get("PELANTO_WINE_SESSION", "")
+BUILD_DIR = os.environ.get("PELANTO_BUILD_DIR", "")
+WINTEST_DIR = os.environ.get("PELANTO_WINTEST_DIR", "")
+NETSHELL_DIR = os.environ.get("PELANTO_NETSHELL_DIR", "")
+NETCON_DLL = os.environ.get("PELANTO_NETCON_DLL", "")
+
+SHARING_MANAGER_KEY = r"HKLM\Software\Classes\CLSID\{5C63C1AD-3956-4FF8-8486-40034758315B}"
+SETTINGS_KEY = r"HKCU\Software\zenTura"
+RUN_KEY = r"HKCU\Software\Microsoft\Windows\CurrentVersion\Run"
+
+# A wired Internet connection and the hosted-network adapter, as the fake COM world plays them.
+SCRIPTED_PAIR = (
+    "connection|{11111111-0000-0000-0000-000000000001}|LAN|Realtek PCIe GBE|2|3|0|off|0\n"
+    "connection|{22222222-0000-0000-0000-000000000001}|Hosted|Microsoft Virtual WiFi Miniport "
+    "Adapter|0|2|0|off|0\n")
+INTERNET_SIDE = "{11111111-0000-0000-0000-000000000001}"
+HOSTED_SIDE = "{22222222-0000-0000-0000-000000000001}"
+
+# Places on the window, in client coordinates.
+START_BUTTON = (174, 163)
+STOP_BUTTON = (174, 192)
+SETTINGS_BUTTON = (285, 359)
+QR_BADGE = (175, 377)
+QR_PANEL = (174, 100)
+NAME_BOX = (174, 77)
+PASSWORD_BOX = (174, 109)
+# Rectangles (left, top, width, height).
+QR_IMAGE = (76, 130, 195, 166)
+RUNNING_NAME = (79, 46, 193, 35)
+CLIENT_SIZE = (348, 413)
+
+
+def load_session():
+    """The Wine prefix and display of this test run, as the harness's session file has them."""
+    if not os.path.isfile(SESSION_FILE):
+        raise RuntimeError(f"no Wine session file {SESSION_FILE!r}; run through ctest")
+    for line in open(SESSION_FILE, encoding="utf-8"):
+        match = re.match(r"(?:export )?(\w+)='(.*)'$", line.strip())
+        if match:
+            os.environ[match.group(1)] = match.group(2)
+    os.environ["LC_ALL"] = "zh_CN.UTF-8"
+
+
+def run(args, **kwargs):
+    return subprocess.run(args, capture_output=True, timeout=120, **kwargs)
+
+
+def windows_path(unix_path):
+    return "Z:" + os.path.abspath(unix_path).replace("/", "\\")
+
+
+def wait_until(condition, seconds=20.0, step=0.1):
+    """The condition's first true value, or None once the time is up."""
+    end = time.monotonic() + seconds
+    while True:
+        value = condition()
+        if value:
+            return value
+        if time.monotonic() > end:
+            return None
+        time.sleep(step)
+
+
+# --- registry, through Wine's own reg.exe
+
+def reg_query(key, name):
+    """The value's data as text, or None when the value or key is missing."""
+    result = run(["wine", "reg", "query", key, "/v", name])
+    if result.returncode != 0:
+        return None
+    text = result.stdout.decode("gbk", "replace")
+    for line in text.splitlines():
+        parts = re.split(r"\s{2,}|\t", line.strip(), maxsplit=2)
+        if len(parts) == 3 and parts[0].lower() == name.lower():
+            return parts[2]
+        if len(parts) == 2 and parts[0].lower() == name.lower():
+            return ""
+    return None
+
+
+def reg_delete_key(key):
+    run(["wine", "reg", "delete", key, "/f"])
+
+
+def reg_delete_value(key, name):
+    run(["wine", "reg", "delete", key, "/v", name, "/f"])
+
+
+def reg_set(key, name, data, kind="REG_SZ"):
+    result = run(["wine", "reg", "add", key, "/v", name, "/t", kind, "/d", data, "/f"])
+    assert result.returncode == 0, result.stderr
+
+
+# --- the screen
+
+class Screenshot:
+    """The whole screen as RGB pixels."""
+
+    def __init__(self, path=None):
+        data = run(["import", "-window", "root", "ppm:-"]).stdout
+        match = re.match(rb"P6\s+(\d+)\s+(\d+)\s+(\d+)\s", data)
+        self.width, self.height = int(match.group(1)), int(match.group(2))
+        self.pixels = data[match.end():]
+        if path:
+            run(["convert", "ppm:-", path], input=data)
+        self.ppm = data
+
+    def pixel(self, x, y):
+        at = (y * self.width + x) * 3
+        return tuple(self.pixels[at:at + 3])
+
+    def crop_png(self, path, left, top, width, height):
+        run(["convert", "ppm:-", "-crop", f"{width}x{height}+{left}+{top}", "+repage", path],
+            input=self.ppm)
+
+
+def decode_qr(png_path):
+    """The payload bytes of the one QR code zbarimg finds in the picture, or None."""
+    result = run(["zbarimg", "--quiet", "--raw", "-Sbinary", png_path])
+    if result.returncode != 0:
+        return None
+    return result.stdout[:-1] if result.stdout.endswith(b"\n") else result.stdout
+
+
+def xdotool(*args):
+    return run(["xdotool", *args]).stdout.decode().strip()
+
+
+def visible_windows(name_pattern):
+    out = xdotool("search", "--onlyvisible", "--name", name_pattern)
+    return [w for w in out.split() if w]
+
+
+def press_keys(*keys):
+    xdotool("key", "--delay", "40", *keys)
+
+
+def type_text(text):
+    xdotool("type", "--delay", "60", text)
+
+
+def answer_message_box(caption, key):
+    """Waits for a message box with the caption and answers it with a key; True when found."""
+    if not wait_until(lambda: visible_windows("^" + re.escape(caption) + "$"), 15):
+        return False
+    time.sleep(0.5)
+    press_keys(key)
+    return True
+
+
+# --- the program and its fake surroundings
+
+class Program:
+    """One Pelanto.exe in a folder of its own, beside the fake netsh and NetShell.dll, with the
+    fake home-networking world registered for it."""
+
+    def __init__(self, world=SCRIPTED_PAIR, arguments=()):
+        self.folder = tempfile.mkdtemp(prefix="pelanto-e2e-")
+        for source in (os.path.join(BUILD_DIR, "Pelanto.exe"), os.path.join(WINTEST_DIR, "netsh.exe"),
+                       os.path.join(NETSHELL_DIR, "NetShell.dll")):
+            shutil.copy(source, self.folder)
+        self.netsh_dir = os.path.join(self.folder, "netsh")
+        os.mkdir(self.netsh_dir)
+        self.netcon_dir = os.path.join(self.folder, "netcon")
+        os.mkdir(self.netcon_dir)
+        with open(os.path.join(self.netcon_dir, "script.txt"), "w", encoding="utf-8") as script:
+            script.write(world)
+        reg_set(SHARING_MANAGER_KEY + r"\InprocServer32", "", windows_path(NETCON_DLL))
+        reg_set(SHARING_MANAGER_KEY + r"\InprocServer32", "ThreadingModel", "Apartment")
+        self.arguments = list(arguments)
+        self.process = None
+        self.window = None
+
+    def environment(self):
+        env = dict(os.environ)
+        env["PELANTO_NETSH_DIR"] = windows_path(self.netsh_dir)
+        env["PELANTO_FAKE_NETCON_SCRIPT"] = windows_path(os.path.join(self.netcon_dir, "script.txt"))
+        env["PELANTO_FAKE_NETCON_LOG"] = windows_path(os.path.join(self.netcon_dir, "log.txt"))
+        return env
+
+    def start(self, expect_window=True):
+        self.process = subprocess.Popen(
+            ["wine", os.path.join(self.folder, "Pelanto.exe"), *self.arguments],
+            cwd=self.folder, env=self.environment(), stdin=subprocess.DEVNULL,
+            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        if expect_window:
+            self.window = wait_until(lambda: (visible_windows("^Pelanto$") or [None])[0], 40)
+            assert self.window, "the window did not appear"
+            time.sleep(1.0)  # the creation handler's first frame
+        return self
+
+    def origin(self):
+        geometry = dict(line.split("=") for line in
+                        xdotool("getwindowgeometry", "--shell", self.window).splitlines())
+        return int(geometry["X"]), int(geometry["Y"])
+
+    def click(self, point, button="1"):
+        x, y = self.origin()
+        xdotool("mousemove", "--sync", str(x + point[0]), str(y + point[1]))
+        time.sleep(0.2)
+        xdotool("click", button)
+
+    def move_mouse_away(self):
+        xdotool("mousemove", "--sync", "5", "1000")
+
+    def netsh_log(self):
+        path = os.path.join(self.netsh_dir, "log.txt")
+        return open(path, "rb").read().decode("gbk", "replace") if os.path.exists(path) else ""
+
+    def netcon_log(self):
+        path = os.path.join(self.netcon_dir, "log.txt")
+        return open(path, encoding="utf-8", errors="replace").read() if os.path.exists(path) else ""
+
+    def wait_netcon(self, text, seconds=20):
+        return wait_until(lambda: text in self.netcon_log(), seconds)
+
+    def wait_netsh(self, text, seconds=20):
+        return wait_until(lambda: text in self.netsh_log(), seconds)
+
+    def close(self):
+        """Sends the window WM_CLOSE (taskkill without /f), as the tray's quit does, and waits
+        for the program's end."""
+        if self.process and self.process.poll() is None:
+            run(["wine", "taskkill", "/im", "Pelanto.exe"])
+            try:
+                self.process.wait(30)
+            except subprocess.TimeoutExpired:
+                self.process.kill()
+        return self.process.returncode if self.process else None
+
+    def kill(self):
+        if self.process and self.process.poll() is None:
+            self.process.kill()
+            self.process.wait()
+        run(["wine", "taskkill", "/f", "/im", "Pelanto.exe"])
+
+    def remove(self):
+        self.kill()
+        reg_delete_key(SHARING_MANAGER_KEY)
+        shutil.rmtree(self.folder, ignore_errors=True)
+
+
+def fresh_account():
+    """The current user as on first run: no settings and no logon value."""
+    reg_delete_key(SETTINGS_KEY)
+    reg_delete_value(RUN_KEY, "zenTura")
+
+
+def unique_name():
+    return "e2e" + uuid.uuid4().hex[:6]

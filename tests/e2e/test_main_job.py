@@ -1,0 +1,164 @@
+"""The program's main job as a user meets it: the window, settings, one-click sharing and the
+join code."""
+
+import os
+import tempfile
+import time
+import unittest
+
+from harness import (CLIENT_SIZE, HOSTED_SIDE, INTERNET_SIDE, NAME_BOX, PASSWORD_BOX, QR_BADGE,
+                     QR_IMAGE, QR_PANEL, RUN_KEY, RUNNING_NAME, SETTINGS_BUTTON, SETTINGS_KEY,
+                     START_BUTTON, STOP_BUTTON, Program, Screenshot, answer_message_box,
+                     decode_qr, fresh_account, press_keys, reg_query, reg_set, type_text,
+                     unique_name, visible_windows, wait_until)
+
+HOME_FILL = (0xF2, 0x5C, 0x4B)
+
+
+def close_to(colour, expected, tolerance=24):
+    return all(abs(a - b) <= tolerance for a, b in zip(colour, expected))
+
+
+class ProgramCase(unittest.TestCase):
+    world = None
+
+    def setUp(self):
+        fresh_account()
+        self.program = Program(**({"world": self.world} if self.world else {}))
+        self.shots = tempfile.mkdtemp(prefix="pelanto-shots-")
+
+    def tearDown(self):
+        self.program.remove()
+
+    def shot(self, name):
+        return Screenshot(os.path.join(self.shots, name + ".png"))
+
+    def client_pixel(self, screenshot, point):
+        x, y = self.program.origin()
+        return screenshot.pixel(x + point[0], y + point[1])
+
+    def settle(self, seconds=1.5):
+        """Lets a transition end (slides and fades take half a second each)."""
+        time.sleep(seconds)
+
+    def with_autostart_on(self):
+        # The start then asks no question.
+        reg_set(RUN_KEY, "zenTura", "x")
+
+
+class WindowTest(ProgramCase):
+    def test_home_screen_centred_with_tray_icon_and_settings_slide_in_and_out(self):
+        program = self.program.start()
+        screen = self.shot("home")
+        x, y = program.origin()
+        self.assertAlmostEqual(x + CLIENT_SIZE[0] / 2, screen.width / 2, delta=2)
+        self.assertAlmostEqual(y + CLIENT_SIZE[1] / 2, screen.height / 2, delta=40)  # work area
+        # The home screen's fill inside, the desktop outside the glow.
+        self.assertTrue(close_to(self.client_pixel(screen, (30, 290)), HOME_FILL),
+                        self.client_pixel(screen, (30, 290)))
+        self.assertEqual(screen.pixel(x - 40, y + 200), (0, 0, 0))
+        # Wine's notification area shows the icon in a window of its own.
+        self.assertTrue(wait_until(lambda: visible_windows("Wine System Tray|^$"), 5))
+
+        program.click(SETTINGS_BUTTON)
+        self.settle()
+        settings = self.shot("settings")
+        # The start button's place now shows the settings screen's group box area, not the button.
+        self.assertNotEqual(self.client_pixel(settings, START_BUTTON),
+                            self.client_pixel(screen, START_BUTTON))
+        self.assertIsNotNone(reg_query(SETTINGS_KEY, "wifiName"))  # loaded, so created
+
+        press_keys("Escape")
+        self.settle()
+        back = self.shot("back")
+        self.assertTrue(close_to(self.client_pixel(back, (30, 290)), HOME_FILL))
+        self.assertEqual(program.close(), 0)
+
+
+class SharingTest(ProgramCase):
+    def test_start_shows_name_password_and_a_readable_join_code_then_stop(self):
+        self.with_autostart_on()
+        program = self.program.start()
+        self.assertTrue(program.wait_netcon("Connect " + HOSTED_SIDE))
+        program.click(START_BUTTON)
+        self.assertTrue(program.wait_netcon(f"EnableSharing {HOSTED_SIDE} 1"))
+        self.assertIn(f"EnableSharing {INTERNET_SIDE} 0", program.netcon_log())
+        program.move_mouse_away()
+        self.settle()
+        running = self.shot("running")
+        x, y = program.origin()
+        left, top, width, height = RUNNING_NAME
+        white = sum(1 for dx in range(width) for dy in range(height)
+                    if min(running.pixel(x + left + dx, y + top + dy)) > 220)
+        self.assertGreater(white, 40, "no name text drawn on the running screen")
+
+        program.click(QR_BADGE)
+        self.settle()
+        qr = self.shot("qr")
+        left, top, width, height = QR_IMAGE
+        crop = os.path.join(self.shots, "qr-crop.png")
+        qr.crop_png(crop, x + left - 10, y + top - 10, width + 20, height + 20)
+        self.assertEqual(decode_qr(crop), b"WIFI:T:WPA2;P:5831027469;S:ZENTURA;")
+
+        program.click(QR_PANEL)
+        self.settle()
+        program.click(STOP_BUTTON)
+        self.assertTrue(program.wait_netcon(f"DisableSharing {HOSTED_SIDE}"))
+        self.assertIn(f"DisableSharing {INTERNET_SIDE}", program.netcon_log())
+        self.assertEqual(program.close(), 0)
+
+    def test_first_start_asks_for_autostart_and_yes_writes_the_logon_value(self):
+        program = self.program.start()
+        program.click(START_BUTTON)
+        self.assertTrue(answer_message_box("温馨提示：", "Return"))
+        self.assertTrue(program.wait_netcon(f"EnableSharing {HOSTED_SIDE} 1"))
+        value = reg_query(RUN_KEY, "zenTura")
+        self.assertIsNotNone(value)
+        self.assertTrue(value.startswith('"') and value.endswith('Pelanto.exe" -auto'), value)
+        self.assertEqual(program.close(), 0)
+
+    def test_autostart_question_answered_no_leaves_no_logon_value(self):
+        program = self.program.start()
+        program.click(START_BUTTON)
+        self.assertTrue(answer_message_box("温馨提示：", "Escape"))
+        self.assertTrue(program.wait_netcon(f"EnableSharing {HOSTED_SIDE} 1"))
+        self.assertIsNone(reg_query(RUN_KEY, "zenTura"))
+        self.assertEqual(program.close(), 0)
+
+    def test_quit_stops_and_disallows_the_network_and_switches_sharing_off(self):
+        self.with_autostart_on()
+        program = self.program.start()
+        program.click(START_BUTTON)
+        self.assertTrue(program.wait_netcon(f"EnableSharing {HOSTED_SIDE} 1"))
+        self.assertEqual(program.close(), 0)
+        log = program.netsh_log().splitlines()
+        self.assertIn("stop hostednetwork", log[-2])
+        self.assertIn("mode=disallow", log[-1])
+        self.assertIn(f"DisableSharing {HOSTED_SIDE}", program.netcon_log())
+
+
+class SettingsTest(ProgramCase):
+    def test_typed_settings_are_filtered_limited_saved_and_restart_the_network(self):
+        program = self.program.start()
+        program.click(SETTINGS_BUTTON)
+        self.settle()
+        name = unique_name()
+        program.click(NAME_BOX)
+        press_keys("ctrl+a", "BackSpace")
+        type_text(name + "-!_ ")  # only letters and digits get through
+        program.click(PASSWORD_BOX)
+        press_keys("ctrl+a", "BackSpace")
+        type_text("abcdefghij0123456789XYZ")  # 18 characters at most
+        self.shot("typed")
+        press_keys("Return")
+        self.settle()
+        self.assertEqual(reg_query(SETTINGS_KEY, "wifiName"), name)
+        self.assertEqual(reg_query(SETTINGS_KEY, "wifiPsw"), "abcdefghij01234567")
+        self.assertEqual(reg_query(SETTINGS_KEY, "netCard"), INTERNET_SIDE)
+        self.assertEqual(reg_query(SETTINGS_KEY, "wifiCard"), HOSTED_SIDE)
+        self.assertTrue(program.wait_netsh(f"ssid={name} key=abcdefghij01234567"))
+        self.assertEqual(program.close(), 0)
+
+
+if __name__ == "__main__":
+    unittest.main()
