@@ -6,7 +6,7 @@ packages=(
   g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
   googletest libgtest-dev libbenchmark-dev libboost-dev libstb-dev libssl-dev
   wine wine64 xvfb xauth xdotool x11-utils imagemagick zbar-tools libzxing-dev
-  fonts-wine fonts-wqy-microhei nsis python3
+  fonts-wine fonts-wqy-microhei nsis python3 procps
 )
 missing=()
 for p in "${packages[@]}"; do

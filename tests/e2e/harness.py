@@ -109,7 +109,7 @@ class Screenshot:
     """The whole screen as RGB pixels."""
 
     def __init__(self, path=None):
-        data = run(["import", "-window", "root", "ppm:-"]).stdout
+        data = run(["import", "-window", "root", "-depth", "8", "ppm:-"]).stdout
         match = re.match(rb"P6\s+(\d+)\s+(\d+)\s+(\d+)\s", data)
         self.width, self.height = int(match.group(1)), int(match.group(2))
         self.pixels = data[match.end():]
@@ -139,8 +139,13 @@ def xdotool(*args):
 
 
 def visible_windows(name_pattern):
-    out = xdotool("search", "--onlyvisible", "--name", name_pattern)
-    return [w for w in out.split() if w]
+    """The shown X windows whose title matches the pattern (matched here: xdotool's own
+    matching misses titles in Chinese)."""
+    found = []
+    for window in xdotool("search", "--onlyvisible", "--name", ".*").split():
+        if re.search(name_pattern, xdotool("getwindowname", window)):
+            found.append(window)
+    return found
 
 
 def press_keys(*keys):
@@ -241,10 +246,11 @@ class Program:
         return self.process.returncode if self.process else None
 
     def kill(self):
+        """Ends this copy at once: the Windows process runs under its own path in our folder."""
+        run(["pkill", "-KILL", "-f", os.path.join(self.folder, "Pelanto.exe")])
         if self.process and self.process.poll() is None:
             self.process.kill()
             self.process.wait()
-        run(["wine", "taskkill", "/f", "/im", "Pelanto.exe"])
 
     def remove(self):
         self.kill()
