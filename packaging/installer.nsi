@@ -125,9 +125,12 @@ SectionEnd
 ; The user's settings (HKCU\Software\zenTura) stay for a later installation.
 Section "Uninstall"
   Call un.QuitRunningCopy
-  ; In case no copy was running (or it could not stop the network itself).
+  ; In case no copy was running (or it could not stop the network itself). netsh runs from the
+  ; program's folder, as the program runs it.
+  SetOutPath "$INSTDIR"
   !insertmacro NETSH "wlan stop hostednetwork"
   !insertmacro NETSH "wlan set hostednetwork mode=disallow"
+  SetOutPath "$TEMP" ; a folder in use as the current one cannot be removed
   DeleteRegValue HKCU "${RUN_KEY}" "zenTura"
 
   Delete "$SMPROGRAMS\Pelanto.lnk"
