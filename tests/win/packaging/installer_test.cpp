@@ -177,3 +177,30 @@ TEST_F(Installer, InstallingAgainReplacesARunningCopy) {
   EXPECT_EQ(program->Wait(std::chrono::milliseconds(0)), 0);
   EXPECT_TRUE(ReadFileBytes(Installed(L"Pelanto.exe")) == ReadFileBytes(WindowsPath(PELANTO_PROGRAM)));
 }
+
+TEST_F(Installer, UninstallGivesUpOnACopyThatDoesNotQuitAndOnAHangingNetsh) {
+  ASSERT_EQ(Install(), 0);
+  auto program = LaunchInstalled();
+  // Every stop now takes 25 s: longer than the uninstaller waits for the copy (20 s) and for
+  // its own netsh (10 s).
+  netsh_.SleepIn(L"stop", 25000);
+
+  const auto start = std::chrono::steady_clock::now();
+  ASSERT_EQ(Uninstall(), 0);
+  const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(std::chrono::steady_clock::now() - start);
+  EXPECT_GE(seconds.count(), 25);
+  EXPECT_LT(seconds.count(), 40);
+  EXPECT_EQ(program->Wait(), 0);  // the copy ends on its own after its stop
+  // The uninstaller's stop came while the copy was still in its own.
+  EXPECT_EQ(netsh_.Commands(), (std::vector<std::string>{"netsh wlan stop hostednetwork",
+                                                         "netsh wlan set hostednetwork mode=disallow",
+                                                         "netsh wlan set hostednetwork mode=allow ssid=ZENTURA key=5831027469",
+                                                         "netsh wlan start hostednetwork",
+                                                         "netsh wlan stop hostednetwork",
+                                                         "netsh wlan stop hostednetwork",
+                                                         "netsh wlan set hostednetwork mode=disallow",
+                                                         "netsh wlan set hostednetwork mode=disallow"}));
+  EXPECT_EQ(ReadString(HKEY_CURRENT_USER, kRunKey, L"zenTura"), kMissing);
+  RegKey entry;
+  EXPECT_NE(RegOpenKeyExW(HKEY_LOCAL_MACHINE, kUninstallKey, 0, KEY_READ, entry.Receive()), ERROR_SUCCESS);
+}
