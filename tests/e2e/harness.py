@@ -158,9 +158,12 @@ def type_text(text):
 
 def answer_message_box(caption, key):
     """Waits for a message box with the caption and answers it with a key; True when found."""
-    if not wait_until(lambda: visible_windows("^" + re.escape(caption) + "$"), 15):
+    boxes = wait_until(lambda: visible_windows("^" + re.escape(caption) + "$"), 15)
+    if not boxes:
         return False
     time.sleep(0.5)
+    # A box without an owner window does not always get the keyboard by itself.
+    xdotool("windowfocus", "--sync", boxes[0])
     press_keys(key)
     return True
 
@@ -266,3 +269,46 @@ def fresh_account():
 
 def unique_name():
     return "e2e" + uuid.uuid4().hex[:6]
+
+
+# --- the notification area
+
+def tray_icon_point():
+    """Screen point of the first icon in Wine's notification-area window."""
+    window = wait_until(lambda: (visible_windows("Wine System Tray") or [None])[0], 10)
+    assert window, "no notification area window"
+    geometry = dict(line.split("=") for line in
+                    xdotool("getwindowgeometry", "--shell", window).splitlines())
+    return int(geometry["X"]) + 10, int(geometry["Y"]) + 10
+
+
+def click_tray_icon(button="1"):
+    x, y = tray_icon_point()
+    xdotool("mousemove", "--sync", str(x), str(y))
+    time.sleep(0.2)
+    xdotool("click", button)
+    return x, y
+
+
+def dark_pixels(screenshot, left, top, width, height, limit=90):
+    return sum(1 for dx in range(width) for dy in range(height)
+               if max(screenshot.pixel(left + dx, top + dy)) < limit)
+
+
+# --- the program's resource use, from Linux's view of its process
+
+def process_cpu_seconds(folder):
+    """User plus system CPU seconds of the copy running from `folder`."""
+    pids = run(["pgrep", "-f", os.path.join(folder, "Pelanto.exe")]).stdout.split()
+    total = 0
+    for pid in pids:
+        try:
+            fields = open(f"/proc/{int(pid)}/stat").read().rsplit(")", 1)[1].split()
+        except OSError:
+            continue
+        total += int(fields[11]) + int(fields[12])
+    return total / os.sysconf("SC_CLK_TCK")
+
+
+def post_window_message(message):
+    return run(["wine", os.path.join(WINTEST_DIR, "post_message.exe"), str(message)]).returncode

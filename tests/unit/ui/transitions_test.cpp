@@ -134,8 +134,16 @@ TEST_F(TransitionTest, PanelsSwapWithShortFadesAndKeepTheirStateAcrossScreens) {
 }
 
 TEST_F(TransitionTest, SpinnerTurnsByTimeAndRestsAtZeroWhenStopped) {
-  // Turning since creation, although its screen is hidden.
+  // Turning since creation, although its screen is hidden: unseen, it waits without ticks.
   EXPECT_TRUE(form.SpinnerRunning());
+  host.Advance(6000);  // the home arc has come to rest too
+  EXPECT_EQ(form.Image4->RotationAngle(), 0);
+  EXPECT_FALSE(host.ClockRunning());
+  // Seen, it turns by time.
+  form.rglMain->SetVisible(false);
+  form.rglMainLed->SetVisible(true);
+  form.rglMainLed->SetOpacity(1);
+  EXPECT_TRUE(host.ClockRunning());
   host.Advance(1750);
   EXPECT_NEAR(form.Image4->RotationAngle(), 180, 5);
   form.StopSpinner();
@@ -157,6 +165,8 @@ TEST_F(TransitionTest, SpinnerTurnsByTimeAndRestsAtZeroWhenStopped) {
   EXPECT_NEAR(form.Image4->RotationAngle(), 90 + 33 * 360.0 / 3500, 5);
 
   // The transitions leave the spinner alone.
+  form.rglMainLed->SetVisible(false);
+  form.rglMain->SetVisible(true);
   form.ShowHomeToRunning();
   form.ShowQrPanel();
   form.HideQrPanel();
@@ -184,6 +194,7 @@ TEST_F(FormTest, HiddenSpinnerRedrawsNothingOnceTheArcRests) {
   host.Advance(500);
   EXPECT_TRUE(form.SpinnerRunning()) << "turns unseen from creation on";
   EXPECT_EQ(host.GetScene().RenderCount(), renders);
+  EXPECT_FALSE(host.ClockRunning()) << "and nothing ticks for it";
   // On the running screen a tick damages only the ring's circle.
   form.ShowHomeToRunning();
   form.StartSpinner();
