@@ -103,6 +103,21 @@ def reg_set(key, name, data, kind="REG_SZ"):
     assert result.returncode == 0, result.stderr
 
 
+def reg_set_long_string(key, name, data):
+    """Stores a REG_SZ too long for a command line, through a .reg file."""
+    hive, path = key.split("\\", 1)
+    hive = {"HKCU": "HKEY_CURRENT_USER", "HKLM": "HKEY_LOCAL_MACHINE"}[hive]
+    text = (f"Windows Registry Editor Version 5.00\r\n\r\n[{hive}\\{path}]\r\n"
+            f'"{name}"="{data}"\r\n')
+    with tempfile.NamedTemporaryFile("wb", suffix=".reg", delete=False) as out:
+        out.write(b"\xff\xfe" + text.encode("utf-16-le"))
+    try:
+        result = run(["wine", "reg", "import", windows_path(out.name)])
+        assert result.returncode == 0, result.stderr
+    finally:
+        os.unlink(out.name)
+
+
 # --- the screen
 
 class Screenshot:
@@ -156,9 +171,11 @@ def type_text(text):
     xdotool("type", "--delay", "60", text)
 
 
-def answer_message_box(caption, key):
-    """Waits for a message box with the caption and answers it with a key; True when found."""
-    boxes = wait_until(lambda: visible_windows("^" + re.escape(caption) + "$"), 15)
+def answer_message_box(caption, key, exclude=()):
+    """Waits for a message box with the caption (not one of the `exclude` windows) and answers
+    it with a key; True when found."""
+    boxes = wait_until(lambda: [w for w in visible_windows("^" + re.escape(caption) + "$")
+                                if w not in exclude], 15)
     if not boxes:
         return False
     time.sleep(0.5)
@@ -204,9 +221,13 @@ class Program:
             cwd=self.folder, env=self.environment(), stdin=subprocess.DEVNULL,
             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         if expect_window:
-            self.window = wait_until(lambda: (visible_windows("^Pelanto$") or [None])[0], 40)
-            assert self.window, "the window did not appear"
-            time.sleep(1.0)  # the creation handler's first frame
+            self.wait_for_window(40)
+        return self
+
+    def wait_for_window(self, seconds):
+        self.window = wait_until(lambda: (visible_windows("^Pelanto$") or [None])[0], seconds)
+        assert self.window, "the window did not appear"
+        time.sleep(1.0)  # the creation handler's first frame
         return self
 
     def origin(self):
