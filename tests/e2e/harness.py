@@ -39,6 +39,7 @@ PASSWORD_BOX = (174, 109)
 # Rectangles (left, top, width, height).
 QR_IMAGE = (76, 130, 195, 166)
 RUNNING_NAME = (79, 46, 193, 35)
+RUNNING_PASSWORD = (75, 322, 199, 23)
 CLIENT_SIZE = (348, 413)
 
 

@@ -7,7 +7,7 @@ import time
 import unittest
 
 from harness import (CLIENT_SIZE, HOSTED_SIDE, INTERNET_SIDE, NAME_BOX, PASSWORD_BOX, QR_BADGE,
-                     QR_IMAGE, QR_PANEL, RUN_KEY, RUNNING_NAME, SETTINGS_BUTTON, SETTINGS_KEY,
+                     QR_IMAGE, QR_PANEL, RUN_KEY, RUNNING_NAME, RUNNING_PASSWORD, SETTINGS_BUTTON, SETTINGS_KEY,
                      START_BUTTON, STOP_BUTTON, Program, Screenshot, answer_message_box,
                      decode_qr, fresh_account, press_keys, reg_query, reg_set, type_text,
                      unique_name, visible_windows, wait_until)
@@ -93,6 +93,10 @@ class SharingTest(ProgramCase):
         white = sum(1 for dx in range(width) for dy in range(height)
                     if min(running.pixel(x + left + dx, y + top + dy)) > 220)
         self.assertGreater(white, 40, "no name text drawn on the running screen")
+        left, top, width, height = RUNNING_PASSWORD
+        grey = sum(1 for dx in range(width) for dy in range(height)
+                   if close_to(running.pixel(x + left + dx, y + top + dy), (0xB7, 0xB7, 0xB7), 30))
+        self.assertGreater(grey, 30, "no password line drawn on the running screen")
 
         program.click(QR_BADGE)
         self.settle()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <map>
 #include <string>
 #include <vector>
@@ -16,7 +17,8 @@ class GdiFontSource : public FontSource {
   std::vector<std::wstring> FallbackFamilies() const override;
 
  private:
-  std::map<std::wstring, std::vector<uint8_t>> regular_;
+  // Fingerprints of the regular faces' files, to spot a bold face GDI only simulates.
+  std::map<std::wstring, uint64_t> regular_;
 };
 
 }  // namespace toolkit::win32

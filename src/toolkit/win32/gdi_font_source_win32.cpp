@@ -17,6 +17,13 @@ std::string Utf8(const std::wstring& text) {
   return out;
 }
 
+// Tells a face's file apart from another without keeping a copy of it.
+uint64_t Fingerprint(const std::vector<uint8_t>& bytes) {
+  uint64_t hash = 14695981039346656037ull ^ bytes.size();
+  for (const uint8_t byte : bytes) hash = (hash ^ byte) * 1099511628211ull;
+  return hash;
+}
+
 }  // namespace
 
 std::optional<FontData> GdiFontSource::Load(const std::wstring& family, bool bold) {
@@ -49,10 +56,10 @@ std::optional<FontData> GdiFontSource::Load(const std::wstring& family, bool bol
     }
   }
   if (!bold) {
-    regular_[family] = data.bytes;
+    regular_[family] = Fingerprint(data.bytes);
   } else {
     if (!regular_.count(family)) Load(family, false);
-    if (regular_[family] == data.bytes && data.faceIndex == 0) return std::nullopt;
+    if (regular_[family] == Fingerprint(data.bytes) && data.faceIndex == 0) return std::nullopt;
   }
   return data;
 }
