@@ -102,6 +102,22 @@ TEST(LoopbackHttp, ServerClosingBeforeTheStatusLine) {
   EXPECT_EQ(FailureOf([&] { client.Get(Url(server, "/")); }), L"Connection Closed Gracefully.");
 }
 
+TEST(LoopbackHttp, EndlessHeadersAndBinaryGarbageFailWithAMessage) {
+  RecordingServer server;
+  std::string flood = "HTTP/1.1 200 OK\r\n";
+  while (flood.size() < 300 * 1024) flood += "X-Filler: 0123456789abcdef\r\n";
+  server.Answer({flood, true});
+  server.Answer({std::string("\0\x01\xff\xfe garbage\r\n\r\n", 17), true});
+  AsioConnector connector;
+  HttpClient client(connector);
+  const std::wstring flooded = FailureOf([&] { client.Get(Url(server, "/1")); });
+  EXPECT_NE(flooded, L"(no failure)");
+  EXPECT_FALSE(flooded.empty());
+  const std::wstring garbled = FailureOf([&] { client.Get(Url(server, "/2")); });
+  EXPECT_NE(garbled, L"(no failure)");
+  EXPECT_FALSE(garbled.empty());
+}
+
 TEST(LoopbackHttp, RefusedPortAndUnknownHostAreSocketErrors) {
   AsioConnector connector;
   HttpClient client(connector);
