@@ -332,5 +332,6 @@ def process_cpu_seconds(folder):
     return total / os.sysconf("SC_CLK_TCK")
 
 
-def post_window_message(message):
-    return run(["wine", os.path.join(WINTEST_DIR, "post_message.exe"), str(message)]).returncode
+def post_window_message(message, wparam=0):
+    return run(["wine", os.path.join(WINTEST_DIR, "post_message.exe"), str(message),
+                str(wparam)]).returncode

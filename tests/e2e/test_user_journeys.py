@@ -171,6 +171,22 @@ class OnlineTest(ProgramCase):
         self.assertEqual(program.close(), 0)
 
 
+class SessionEndTest(ProgramCase):
+    def test_end_of_the_session_stops_the_hotspot_and_switches_sharing_off(self):
+        self.with_autostart_on()
+        program = self.program.start()
+        program.click(START_BUTTON)
+        self.assertTrue(program.wait_netcon(f"EnableSharing {HOSTED_SIDE} 1"))
+        commands = len(program.netsh_log().splitlines())
+        self.assertEqual(post_window_message(0x0016, 1), 0)  # WM_ENDSESSION, ending
+        self.assertTrue(program.wait_netcon(f"DisableSharing {HOSTED_SIDE}"))
+        self.assertTrue(wait_until(lambda: len(program.netsh_log().splitlines()) == commands + 2))
+        self.assertIn("mode=disallow", program.netsh_log().splitlines()[-1])
+        # Quitting afterwards does not do it again.
+        self.assertEqual(program.close(), 0)
+        self.assertEqual(len(program.netsh_log().splitlines()), commands + 2)
+
+
 class ClickStormTest(ProgramCase):
     def test_clicks_during_transitions_leave_a_working_program(self):
         self.with_autostart_on()

@@ -54,13 +54,19 @@ bool MainWindow::Create(HINSTANCE instance) {
   return true;
 }
 
-void MainWindow::Destroy() {
-  if (!window_) return;
+void MainWindow::ShutDown() {
+  if (shutDown_ || !window_) return;
+  shutDown_ = true;
   window_->Hide();
   // Waits inside the shutdown work end at once from here on.
   window_->SetEnding();
   controller_.FormDestroy();
   SetCommentTimer(false);
+}
+
+void MainWindow::Destroy() {
+  if (!window_) return;
+  ShutDown();
   tray_.reset();
   window_->onMessage = nullptr;
   form_.reset();
@@ -130,6 +136,11 @@ bool MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESU
     case WM_CLOSE:
       // Closing ends the message loop; the shutdown work runs before the window goes.
       PostQuitMessage(0);
+      return true;
+    case WM_ENDSESSION:
+      // The session ends and the process with it, without a message loop to return to: the
+      // hotspot goes with the user rather than running on unattended.
+      if (wParam) ShutDown();
       return true;
     default:
       return false;

@@ -41,6 +41,8 @@ class MainWindow : public MainView, private FeedbackWindow {
   bool Create(HINSTANCE instance);
   // Runs the shutdown work, then removes the tray icon and the window.
   void Destroy();
+  // The shutdown work (stop the hosted network, switch sharing off), once.
+  void ShutDown();
 
   // MainView (the network name also serves the feedback handlers)
   std::wstring NetworkNameText() const override { return form_->NetworkNameText(); }
@@ -136,4 +138,5 @@ class MainWindow : public MainView, private FeedbackWindow {
   // The connections behind the entries of `cbtPublicNet` and `cbtPrivateNet`.
   std::array<AdapterListModel, 2> lists_;
   bool commentTimerOn_ = false;
+  bool shutDown_ = false;
 };
