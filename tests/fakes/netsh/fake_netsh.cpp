@@ -27,7 +27,14 @@ std::string ReadAll(const std::string& path, bool& found) {
 }
 
 void AppendLine(const std::string& path, const std::string& line) {
-  HANDLE file = CreateFileA(path.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr, OPEN_ALWAYS, 0, nullptr);
+  // Shared for writing and retried, so a reader or a copy still closing the log never costs a
+  // line (a lost line would look like a command that was not run).
+  HANDLE file = INVALID_HANDLE_VALUE;
+  for (int attempt = 0; attempt < 50 && file == INVALID_HANDLE_VALUE; ++attempt) {
+    if (attempt > 0) Sleep(20);
+    file = CreateFileA(path.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                       OPEN_ALWAYS, 0, nullptr);
+  }
   if (file == INVALID_HANDLE_VALUE) return;
   const std::string text = line + "\n";
   DWORD written = 0;
