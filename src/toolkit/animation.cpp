@@ -43,6 +43,7 @@ void Animation::Start() {
   if (!target_.Visible()) return;
   Scene* scene = target_.GetScene();
   if (scene == nullptr) return;
+  target_.Animations().EndOthersOn(*this);
   runInverse_ = inverse;
   elapsed_ = 0;
   PrepareRun();

@@ -13,6 +13,7 @@ class NoWindow : public SceneHost {
   void SetClockRunning(bool) override {}
   uint32_t TickCount() override { return 0; }
   void DispatchPendingMessages() override {}
+  void WaitForMessages() override {}
   bool IsEnding() override { return true; }
   std::wstring ClipboardText() override { return {}; }
   void SetClipboardText(const std::wstring&) override {}

@@ -54,6 +54,15 @@ void HeadlessHost::Advance(uint32_t ms) {
 
 void HeadlessHost::DispatchPendingMessages() {
   ++dispatches_;
+  Wait();
+}
+
+void HeadlessHost::WaitForMessages() {
+  ++sleepingWaits_;
+  Wait();
+}
+
+void HeadlessHost::Wait() {
   if (onDispatch) {
     onDispatch();
   } else {
@@ -88,7 +97,11 @@ void HeadlessHost::MoveWindowBy(int dx, int dy) {
 
 std::unique_ptr<PopupWindow> HeadlessHost::OpenPopup(Scene& content, PointF ownerPoint,
                                                      bool activate) {
-  auto record = std::make_shared<OpenedPopup>(OpenedPopup{&content, ownerPoint, activate, true});
+  auto record = std::make_shared<OpenedPopup>(
+      OpenedPopup{&content, ownerPoint, activate, true,
+                  Bitmap(static_cast<int>(std::ceil(content.Size().width)),
+                         static_cast<int>(std::ceil(content.Size().height)))});
+  content.RenderAll(record->firstFrame);
   popups_.push_back(record);
   return std::make_unique<HeadlessPopup>(record);
 }

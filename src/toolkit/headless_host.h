@@ -34,9 +34,12 @@ class HeadlessHost : public SceneHost {
   bool ClockRunning() const;
   // Moves time on without any tick, as a handler that keeps the thread busy does.
   void Stall(uint32_t ms) { now_ += ms; }
-  // What a wait does between checks: by default the clock moves on by one timer interval.
+  // What a wait does between checks, spinning or sleeping: by default the clock moves on by one
+  // timer interval.
   std::function<void()> onDispatch;
+  // Spinning dispatches (the animation waits) and sleeping ones (the modal popup's).
   int DispatchCount() const { return dispatches_; }
+  int SleepingWaitCount() const { return sleepingWaits_; }
   bool ending = false;
 
   // --- input
@@ -57,6 +60,7 @@ class HeadlessHost : public SceneHost {
     PointF position;
     bool activate;
     bool open;
+    Bitmap firstFrame;  // what the window showed when it appeared
   };
   // Every popup opened so far; `open` turns false when it is closed.
   const std::vector<std::shared_ptr<OpenedPopup>>& Popups() const { return popups_; }
@@ -72,17 +76,20 @@ class HeadlessHost : public SceneHost {
   void SetClockRunning(bool) override {}
   uint32_t TickCount() override { return now_; }
   void DispatchPendingMessages() override;
+  void WaitForMessages() override;
   bool IsEnding() override { return ending; }
   std::wstring ClipboardText() override { return clipboard; }
   void SetClipboardText(const std::wstring& text) override { clipboard = text; }
   std::unique_ptr<PopupWindow> OpenPopup(Scene& content, PointF ownerPoint, bool activate) override;
 
  private:
+  void Wait();
   Bitmap frame_;
   std::unique_ptr<Scene> scene_;
   uint32_t now_ = 1000;
   uint32_t sinceTick_ = 0;
   int dispatches_ = 0;
+  int sleepingWaits_ = 0;
   std::vector<std::shared_ptr<OpenedPopup>> popups_;
 };
 

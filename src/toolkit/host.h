@@ -38,8 +38,11 @@ class SceneHost {
   virtual void SetClockRunning(bool running) = 0;
   // Milliseconds of the system clock.
   virtual uint32_t TickCount() = 0;
-  // Dispatches every pending window message (used by waits), then yields the processor.
+  // Dispatches every pending window message, then yields the processor (the animation waits).
   virtual void DispatchPendingMessages() = 0;
+  // Sleeps until a window message arrives or a timer is due, then dispatches every pending
+  // message (the modal popup's wait: it takes no processor time while nothing happens).
+  virtual void WaitForMessages() = 0;
   // The application is closing: waits stop waiting.
   virtual bool IsEnding() = 0;
   virtual std::wstring ClipboardText() = 0;

@@ -1,7 +1,5 @@
 #include "toolkit/node.h"
 
-#include <strings.h>
-
 #include <algorithm>
 #include <cmath>
 
@@ -10,36 +8,14 @@
 namespace toolkit {
 namespace {
 
-bool PathIs(std::string_view path, std::string_view name) {
-  return path.size() == name.size() &&
-         std::equal(path.begin(), path.end(), name.begin(), [](char a, char b) {
-           return std::tolower(static_cast<unsigned char>(a)) ==
-                  std::tolower(static_cast<unsigned char>(b));
-         });
-}
-
 unsigned Bit(NodeState s) { return 1u << static_cast<unsigned>(s); }
 
-// A silhouette of the node's own content, blurred and tinted, with its placement.
-struct BlurredPicture {
-  Bitmap pixels;
-  RectF place;  // in local coordinates
-};
-
 }  // namespace
-
-struct Node::EffectCache {
-  std::optional<BlurredPicture> glow;
-  std::optional<BlurredPicture> shadow;
-};
-
-int GlowEffect::BlurRadius() const { return static_cast<int>(std::lround(softness * 10 + 5)); }
-int GlowEffect::Extent() const { return static_cast<int>(std::lround(softness * 23)) + 4; }
 
 Node::Node(std::string name) : name_(std::move(name)) {}
 
 Node::~Node() {
-  animations_.clear();
+  animations_.Clear();
   children_.clear();
   if (Scene* scene = GetScene()) scene->Forget(this);
 }
@@ -92,7 +68,7 @@ void Node::SetSize(SizeF s) {
   if (s.width == size_.width && s.height == size_.height) return;
   Invalidate();
   size_ = s;
-  effectCache_.reset();
+  effects_.Reset();
   OnResized();
   Realign();
   Invalidate();
@@ -171,7 +147,8 @@ bool Node::IsEffectivelyEnabled() const {
   for (const Node* n = this; n != nullptr; n = n->parent_) {
     if (!n->enabled_) return false;
   }
-  return true;
+  const Scene* scene = GetScene();
+  return scene == nullptr || scene->Enabled();
 }
 
 void Node::Realign() {
@@ -199,15 +176,13 @@ void Node::Realign() {
 
 void Node::SetGlow(std::optional<GlowEffect> glow) {
   Invalidate();
-  glow_ = std::move(glow);
-  effectCache_.reset();
+  effects_.SetGlow(std::move(glow));
   Invalidate();
 }
 
 void Node::SetShadow(std::optional<ShadowEffect> shadow) {
   Invalidate();
-  shadow_ = std::move(shadow);
-  effectCache_.reset();
+  effects_.SetShadow(std::move(shadow));
   Invalidate();
 }
 
@@ -219,83 +194,50 @@ void Node::SetState(NodeState state, bool on) {
   if (glowBefore) Invalidate();
   states_ = on ? states_ | Bit(state) : states_ & ~Bit(state);
   if (!glowBefore && GlowActive()) Invalidate();
-  for (size_t i = 0; i < animations_.size(); ++i) animations_[i]->OnStateChanged(state);
+  animations_.OnStateChanged(state);
   OnStateChanged(state);
 }
 
-bool Node::GlowActive() const { return glow_ && (!glow_->whileState || State(*glow_->whileState)); }
+bool Node::GlowActive() const {
+  const auto& glow = effects_.Glow();
+  return glow && (!glow->whileState || State(*glow->whileState));
+}
 
 FloatAnimation* Node::AddFloatAnimation(std::string path) {
-  auto a = std::make_unique<FloatAnimation>(*this, std::move(path));
-  FloatAnimation* raw = a.get();
-  animations_.push_back(std::move(a));
-  return raw;
+  return animations_.AddFloat(std::move(path));
 }
 
 ColorAnimation* Node::AddColorAnimation(std::string path) {
-  auto a = std::make_unique<ColorAnimation>(*this, std::move(path));
-  ColorAnimation* raw = a.get();
-  animations_.push_back(std::move(a));
-  return raw;
+  return animations_.AddColor(std::move(path));
 }
 
 void Node::ReleaseFinishedAnimations() {
-  for (auto it = transient_.begin(); it != transient_.end();) {
-    if ((*it)->Running()) {
-      ++it;
-      continue;
-    }
-    Animation* done = *it;
-    it = transient_.erase(it);
-    std::erase_if(animations_, [done](const auto& a) { return a.get() == done; });
-  }
+  animations_.ReleaseFinished();
   for (auto& child : children_) child->ReleaseFinishedAnimations();
-}
-
-FloatAnimation* Node::AddOneShot(std::string path, float value, double seconds, AnimationType type,
-                                 Curve curve) {
-  FloatAnimation* a = AddFloatAnimation(std::move(path));
-  a->startFromCurrent = true;
-  a->stopValue = value;
-  a->duration = seconds;
-  a->type = type;
-  a->curve = curve;
-  return a;
 }
 
 void Node::AnimateFloat(std::string path, float value, double seconds, AnimationType type,
                         Curve curve) {
-  FloatAnimation* a = AddOneShot(std::move(path), value, seconds, type, curve);
-  transient_.push_back(a);
-  a->Start();
-  if (!a->Running()) ReleaseFinishedAnimations();
+  animations_.AnimateFloat(std::move(path), value, seconds, type, curve);
 }
 
 void Node::AnimateFloatWait(std::string path, float value, double seconds, AnimationType type,
                             Curve curve) {
-  FloatAnimation* a = AddOneShot(std::move(path), value, seconds, type, curve);
-  a->Start();
-  Scene* scene = GetScene();
-  while (a->Running() && scene != nullptr && !scene->Host().IsEnding()) {
-    scene->Host().DispatchPendingMessages();
-  }
-  // An ending application leaves the property at its end value rather than half-way.
-  a->Stop();
-  std::erase_if(animations_, [a](const auto& p) { return p.get() == a; });
+  animations_.AnimateFloatWait(std::move(path), value, seconds, type, curve);
 }
 
 bool Node::GetFloat(std::string_view path, float& value) const {
-  if (PathIs(path, "Opacity"))
+  if (PropertyPathIs(path, "Opacity"))
     value = opacity_;
-  else if (PathIs(path, "Position.x"))
+  else if (PropertyPathIs(path, "Position.x"))
     value = position_.x;
-  else if (PathIs(path, "Position.y"))
+  else if (PropertyPathIs(path, "Position.y"))
     value = position_.y;
-  else if (PathIs(path, "RotationAngle"))
+  else if (PropertyPathIs(path, "RotationAngle"))
     value = rotation_;
-  else if (PathIs(path, "Width") || PathIs(path, "Size.Width"))
+  else if (PropertyPathIs(path, "Width") || PropertyPathIs(path, "Size.Width"))
     value = size_.width;
-  else if (PathIs(path, "Height") || PathIs(path, "Size.Height"))
+  else if (PropertyPathIs(path, "Height") || PropertyPathIs(path, "Size.Height"))
     value = size_.height;
   else
     return false;
@@ -303,17 +245,17 @@ bool Node::GetFloat(std::string_view path, float& value) const {
 }
 
 bool Node::SetFloat(std::string_view path, float value) {
-  if (PathIs(path, "Opacity"))
+  if (PropertyPathIs(path, "Opacity"))
     SetOpacity(value);
-  else if (PathIs(path, "Position.x"))
+  else if (PropertyPathIs(path, "Position.x"))
     SetX(value);
-  else if (PathIs(path, "Position.y"))
+  else if (PropertyPathIs(path, "Position.y"))
     SetY(value);
-  else if (PathIs(path, "RotationAngle"))
+  else if (PropertyPathIs(path, "RotationAngle"))
     SetRotationAngle(value);
-  else if (PathIs(path, "Width") || PathIs(path, "Size.Width"))
+  else if (PropertyPathIs(path, "Width") || PropertyPathIs(path, "Size.Width"))
     SetSize({value, size_.height});
-  else if (PathIs(path, "Height") || PathIs(path, "Size.Height"))
+  else if (PropertyPathIs(path, "Height") || PropertyPathIs(path, "Size.Height"))
     SetSize({size_.width, value});
   else
     return false;
@@ -335,15 +277,7 @@ Affine Node::WorldTransform() const {
 
 PointF Node::FromScene(PointF p) const { return WorldTransform().Inverse().Apply(p); }
 
-float Node::EffectExtent() const {
-  float extent = 0;
-  if (GlowActive()) extent = static_cast<float>(glow_->Extent());
-  if (shadow_) {
-    const GlowEffect asGlow{shadow_->color, 1, shadow_->softness, {}};
-    extent = std::max(extent, static_cast<float>(asGlow.Extent()) + shadow_->distance);
-  }
-  return extent;
-}
+float Node::EffectExtent() const { return effects_.Extent(GlowActive()); }
 
 RectF Node::OwnSceneBounds(const Affine& world) const {
   const float extent = EffectExtent();
@@ -369,14 +303,24 @@ RectF Node::SceneBounds() const {
 }
 
 void Node::Invalidate() {
+  MarkAncestorEffects();
   Scene* scene = GetScene();
   if (scene == nullptr || !IsShown()) return;
   // A little slack covers anti-aliased edges that straddle the bounds.
   scene->AddDamage(RectI::Covering(SceneBounds().Inflated(1)));
 }
 
+void Node::MarkAncestorEffects() {
+  std::optional<RectF> area;
+  for (Node* n = parent_; n != nullptr; n = n->parent_) {
+    if (!n->effects_.Any()) continue;
+    if (!area) area = SceneBounds();
+    n->effects_.SubtreeChanged(n->WorldTransform().Inverse().MapBounds(*area));
+  }
+}
+
 void Node::ContentChanged() {
-  effectCache_.reset();
+  effects_.Reset();
   Invalidate();
 }
 
@@ -390,71 +334,37 @@ void Node::OnContextRequest() {
   if (onContextRequest) onContextRequest();
 }
 
-namespace {
-
-BlurredPicture BlurSilhouette(const Bitmap& silhouette, int radius, Color color, float opacity) {
-  Mask mask;
-  mask.bounds = silhouette.Bounds();
-  mask.coverage.resize(static_cast<size_t>(silhouette.Width()) * silhouette.Height());
-  for (size_t i = 0; i < mask.coverage.size(); ++i)
-    mask.coverage[i] = static_cast<uint8_t>(silhouette.Data()[i] >> 24);
-  BlurMask(mask, radius);
-  Bitmap tinted(mask.bounds.Width(), mask.bounds.Height());
-  const uint32_t pixel = PremultipliedPixel(color, opacity);
-  for (size_t i = 0; i < mask.coverage.size(); ++i)
-    tinted.Data()[i] = BlendOver(0, pixel, mask.coverage[i]);
-  return {std::move(tinted),
-          RectF{static_cast<float>(mask.bounds.left), static_cast<float>(mask.bounds.top),
-                static_cast<float>(mask.bounds.right), static_cast<float>(mask.bounds.bottom)}};
+void Node::DrawForEffects(Canvas& canvas) {
+  Paint(canvas);
+  for (const auto& child : children_) child->Render(canvas, {1.0f, true, kNoDimming});
 }
 
-}  // namespace
-
-void Node::PaintEffects(Canvas& canvas) {
-  const bool glow = GlowActive();
-  if (!glow && !shadow_) return;
-  if (!effectCache_) effectCache_ = std::make_unique<EffectCache>();
-  auto silhouette = [this] {
-    Bitmap pixels(static_cast<int>(std::ceil(size_.width)),
-                  static_cast<int>(std::ceil(size_.height)));
-    Canvas offscreen(pixels);
-    Paint(offscreen);
-    return pixels;
-  };
-  if (shadow_) {
-    if (!effectCache_->shadow) {
-      const GlowEffect blur{shadow_->color, shadow_->opacity, shadow_->softness, {}};
-      effectCache_->shadow =
-          BlurSilhouette(silhouette(), blur.BlurRadius(), shadow_->color, shadow_->opacity);
-    }
-    const float angle = shadow_->directionDegrees * 3.14159265f / 180.0f;
-    const RectF place = effectCache_->shadow->place.Offset(shadow_->distance * std::cos(angle),
-                                                           shadow_->distance * std::sin(angle));
-    canvas.DrawImage(effectCache_->shadow->pixels, place);
-  }
-  if (glow) {
-    if (!effectCache_->glow) {
-      effectCache_->glow =
-          BlurSilhouette(silhouette(), glow_->BlurRadius(), glow_->color, glow_->opacity);
-    }
-    canvas.DrawImage(effectCache_->glow->pixels, effectCache_->glow->place);
-  }
-}
-
-void Node::Render(Canvas& canvas, float parentOpacity, bool parentEnabled) {
+void Node::RefreshEffects() {
   if (!visible_) return;
-  const bool enabled = parentEnabled && enabled_;
-  const float opacity = parentOpacity * opacity_ * (enabled ? 1.0f : disabledOpacity_);
+  if (effects_.Stale() && effects_.Refresh([this](Canvas& c) { DrawForEffects(c); })) {
+    if (Scene* scene = GetScene())
+      scene->AddDamage(RectI::Covering(OwnSceneBounds(WorldTransform()).Inflated(1)));
+  }
+  for (const auto& child : children_) child->RefreshEffects();
+}
+
+void Node::Render(Canvas& canvas, Inherited inherited) {
+  if (!visible_) return;
+  const bool enabled = inherited.enabled && enabled_;
+  const bool dimmed = !enabled || inherited.dimmingIn == 0;
+  const float opacity = inherited.opacity * opacity_ * (dimmed ? disabledOpacity_ : 1.0f);
   if (opacity <= 0.0f) return;
   canvas.Save();
   const Affine world = canvas.Transform() * LocalTransform();
   canvas.SetTransform(world);
   canvas.SetOpacity(opacity);
   if (!RectI::Covering(OwnSceneBounds(world).Inflated(1)).Intersect(canvas.Clip()).IsEmpty()) {
-    PaintEffects(canvas);
+    effects_.Paint(canvas, GlowActive(), size_, [this](Canvas& c) { DrawForEffects(c); });
     Paint(canvas);
   }
-  for (size_t i = 0; i < children_.size(); ++i) children_[i]->Render(canvas, opacity, enabled);
+  const Inherited down{opacity, enabled,
+                       inherited.dimmingIn > 0 ? inherited.dimmingIn - 1 : inherited.dimmingIn};
+  for (size_t i = 0; i < children_.size(); ++i) children_[i]->Render(canvas, down);
   canvas.Restore();
 }
 

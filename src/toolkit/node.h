@@ -7,9 +7,11 @@
 #include <vector>
 
 #include "toolkit/animation.h"
+#include "toolkit/animation_set.h"
 #include "toolkit/bitmap.h"
 #include "toolkit/canvas.h"
 #include "toolkit/color.h"
+#include "toolkit/effects.h"
 #include "toolkit/geometry.h"
 #include "toolkit/input.h"
 
@@ -28,27 +30,6 @@ enum class Align {
 
 // What Enter and Esc do: they click the visible, enabled node with that role.
 enum class KeyRole { None, Default, Cancel };
-
-// Outer glow: the node's own shape filled with `color` at `opacity`, blurred, drawn behind it.
-// With `whileState`, shown only while the node is in that state (focused, pointer over).
-struct GlowEffect {
-  Color color = 0xFF000000;
-  float opacity = 1;
-  float softness = 0.4f;
-  std::optional<NodeState> whileState;
-  int BlurRadius() const;  // softness * 10 + 5, rounded
-  int Extent() const;      // how far it reaches beyond the shape: softness * 23, rounded, + 4
-};
-
-// Drop shadow: like a glow, offset by `distance` pixels in `directionDegrees` (0 = right,
-// 90 = down).
-struct ShadowEffect {
-  Color color = 0xFF000000;
-  float opacity = 0.6f;
-  float distance = 3;
-  float directionDegrees = 45;
-  float softness = 0.3f;
-};
 
 // One object of the retained scene: a rectangle of its parent's space with rotation about its
 // centre, opacity (multiplied down the tree), visibility, enabled and hit-test flags, children
@@ -127,9 +108,9 @@ class Node {
   // Right-button release, or the context-menu key while focused.
   std::function<void()> onContextRequest;
 
-  // --- effects
+  // --- effects: they take the shape of what the node draws with its subtree
   void SetGlow(std::optional<GlowEffect> glow);
-  const std::optional<GlowEffect>& Glow() const { return glow_; }
+  const std::optional<GlowEffect>& Glow() const { return effects_.Glow(); }
   void SetShadow(std::optional<ShadowEffect> shadow);
 
   // --- state and animations
@@ -146,6 +127,7 @@ class Node {
   // window's pending messages (other handlers may run) and yields the processor.
   void AnimateFloatWait(std::string path, float value, double seconds,
                         AnimationType type = AnimationType::In, Curve curve = Curve::Linear);
+  AnimationSet& Animations() { return animations_; }
 
   // --- properties by path ("Opacity", "Position.x", "Position.y", "RotationAngle", "Width",
   // "Height"; subclasses add their own). False when the path is unknown.
@@ -201,19 +183,28 @@ class Node {
 
  private:
   friend class Scene;
-  friend class Animation;
-  struct EffectCache;
+  // What a node's parent passes down while drawing.
+  static constexpr int kNoDimming = -1;
+  struct Inherited {
+    float opacity;
+    bool enabled;
+    // Levels down to where a disabled scene's dimming starts (0: here), or kNoDimming.
+    int dimmingIn;
+  };
   // Draws this subtree (the scene's renderer).
-  void Render(Canvas& canvas, float parentOpacity, bool parentEnabled);
-  void PaintEffects(Canvas& canvas);
+  void Render(Canvas& canvas, Inherited inherited);
+  // The subtree at full opacity in local coordinates, as the effects take its shape.
+  void DrawForEffects(Canvas& canvas);
+  // Brings the effects' coverage of changed subtrees up to date before a frame.
+  void RefreshEffects();
+  // Tells the ancestors with effects that this subtree's area changed.
+  void MarkAncestorEffects();
   RectF OwnSceneBounds(const Affine& world) const;
   float EffectExtent() const;
   void AttachScene(Scene* scene);
   void ChildVisibilityChanged();
   void ReleaseFinishedAnimations();
   bool GlowActive() const;
-  FloatAnimation* AddOneShot(std::string path, float value, double seconds, AnimationType type,
-                             Curve curve);
 
   std::string name_;
   Node* parent_ = nullptr;
@@ -235,11 +226,8 @@ class Node {
   int tabOrder_ = 0;
   KeyRole role_ = KeyRole::None;
   unsigned states_ = 0;
-  std::optional<GlowEffect> glow_;
-  std::optional<ShadowEffect> shadow_;
-  std::unique_ptr<EffectCache> effectCache_;
-  std::vector<std::unique_ptr<Animation>> animations_;
-  std::vector<Animation*> transient_;  // one-shot animations to free when they end
+  SubtreeEffects effects_;
+  AnimationSet animations_{*this};
 };
 
 }  // namespace toolkit

@@ -31,13 +31,15 @@ void Scene::AddDamage(const RectI& area) {
 }
 
 RectI Scene::Render(Bitmap& target) {
+  // Effects whose subtree changed may reach beyond the damage: they add theirs first.
+  root_->RefreshEffects();
   const RectI area = damage_.Intersect(target.Bounds());
   damage_ = {};
   if (area.IsEmpty()) return {};
   Canvas canvas(target);
   canvas.IntersectClip(area);
   canvas.Clear();
-  root_->Render(canvas, 1.0f, true);
+  root_->Render(canvas, {1.0f, true, enabled_ ? Node::kNoDimming : 2});
   ++renders_;
   return area;
 }
@@ -45,6 +47,16 @@ RectI Scene::Render(Bitmap& target) {
 void Scene::RenderAll(Bitmap& target) {
   AddDamage(target.Bounds());
   Render(target);
+}
+
+void Scene::SetEnabled(bool enabled) {
+  if (enabled == enabled_) return;
+  enabled_ = enabled;
+  if (!enabled) {
+    CaptureLost();
+    MouseLeave();
+  }
+  root_->Invalidate();
 }
 
 void Scene::SetOnScreen(bool onScreen) {
@@ -64,7 +76,7 @@ void Scene::Forget(Node* node) {
   if (focused_ == node) focused_ = nullptr;
 }
 
-Node* Scene::NodeAt(PointF point) { return NodeAt(*root_, point, true); }
+Node* Scene::NodeAt(PointF point) { return NodeAt(*root_, point, enabled_); }
 
 Node* Scene::NodeAt(Node& node, PointF point, bool parentEnabled) {
   if (!node.visible_) return nullptr;
@@ -152,6 +164,19 @@ void Scene::MouseUp(PointF point, MouseButton button, Modifiers modifiers) {
   }
 }
 
+void Scene::CaptureLost() {
+  dragging_ = false;
+  Node* target = pressed_;
+  if (target == nullptr) return;
+  pressed_ = nullptr;
+  target->SetState(NodeState::Pressed, false);
+  target->SetState(NodeState::MouseOver, false);
+  if (hovered_ == target) {
+    hovered_ = nullptr;
+    target->OnMouseLeave();
+  }
+}
+
 void Scene::MouseLeave() {
   if (dragging_ || pressed_ != nullptr) return;
   if (hovered_ != nullptr) {
@@ -170,7 +195,7 @@ void Scene::MouseWheel(PointF point, float notches) {
 }
 
 Node* Scene::RoleNode(Node& node, KeyRole role) {
-  if (!node.visible_ || !node.enabled_) return nullptr;
+  if (!enabled_ || !node.visible_ || !node.enabled_) return nullptr;
   if (node.role_ == role) return &node;
   for (auto& child : node.children_) {
     if (Node* found = RoleNode(*child, role)) return found;
@@ -237,7 +262,7 @@ void Scene::SetFocus(Node* node) {
 }
 
 void Scene::CollectFocusable(Node& node, std::vector<Node*>& out) {
-  if (!node.visible_ || !node.enabled_) return;
+  if (!enabled_ || !node.visible_ || !node.enabled_) return;
   if (node.canFocus_) out.push_back(&node);
   std::vector<Node*> children;
   for (auto& c : node.children_) children.push_back(c.get());

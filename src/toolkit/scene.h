@@ -32,6 +32,13 @@ class Scene {
   bool OnScreen() const { return onScreen_; }
   void SetOnScreen(bool onScreen);
 
+  // A disabled scene (its window is behind a modal popup): no node takes input, so every press
+  // drags the window, and what lies on the screens (the root's children) is drawn dimmed: each
+  // node below a screen takes its DisabledOpacity on top of its parent's. The root and the
+  // screens themselves, effects included, keep their opacity.
+  bool Enabled() const { return enabled_; }
+  void SetEnabled(bool enabled);
+
   // --- drawing
   void AddDamage(const RectI& area);
   RectI Damage() const { return damage_; }
@@ -48,6 +55,8 @@ class Scene {
   void MouseMove(PointF point, Modifiers modifiers = {});
   void MouseUp(PointF point, MouseButton button, Modifiers modifiers = {});
   void MouseLeave();
+  // Another window took the mouse: a press or drag under way ends without a click.
+  void CaptureLost();
   void MouseWheel(PointF point, float notches);
   // Sees every key first; true consumes it.
   std::function<bool(uint16_t key, Modifiers modifiers)> onKeyPreview;
@@ -92,6 +101,7 @@ class Scene {
   PointF dragOrigin_;
   bool swallowChar_ = false;
   bool onScreen_ = true;
+  bool enabled_ = true;
 };
 
 }  // namespace toolkit

@@ -8,7 +8,7 @@
 namespace toolkit {
 namespace {
 
-bool Is(std::string_view a, std::string_view b) { return a == b; }
+bool Is(std::string_view a, std::string_view b) { return PropertyPathIs(a, b); }
 
 }  // namespace
 

@@ -56,15 +56,16 @@ void BitmapButton::LayoutParts() {
                         inner.Height() - style_.glyphBand);
     return;
   }
+  // A centred glyph's area keeps its own size in the middle of the whole button: the edge only
+  // bounds the glyph-on-top layout and the caption.
+  caption_->SetBounds(inner.left, inner.top, inner.Width(), inner.Height());
   SizeF s =
       area_.value_or(glyph_->GetBitmap() ? SizeF{static_cast<float>(glyph_->GetBitmap()->Width()),
                                                  static_cast<float>(glyph_->GetBitmap()->Height())}
                                          : SizeF{});
-  s.width = std::min(s.width, inner.Width());
-  s.height = std::min(s.height, inner.Height());
-  glyph_->SetBounds(inner.left + (inner.Width() - s.width) / 2,
-                    inner.top + (inner.Height() - s.height) / 2, s.width, s.height);
-  caption_->SetBounds(inner.left, inner.top, inner.Width(), inner.Height());
+  s.width = std::min(s.width, Width());
+  s.height = std::min(s.height, Height());
+  glyph_->SetBounds((Width() - s.width) / 2, (Height() - s.height) / 2, s.width, s.height);
 }
 
 ImageStateButton::ImageStateButton(std::string name) : Node(std::move(name)) {

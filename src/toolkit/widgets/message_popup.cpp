@@ -27,21 +27,21 @@ void MessagePopup::Close(int modalResult) {
 int MessagePopup::PopupModal() {
   if (window_) return kResultNone;  // already open: a second opening has nothing to wait for
   result_ = kResultNone;
-  Node& ownerRoot = owner_.Root();
-  ownerRoot.SetEnabled(false);
+  owner_.SetEnabled(false);
+  // The first frame already shows the opening slide's start.
+  body_->SetY(style_.openFrom);
   window_ = owner_.Host().OpenPopup(*content_, placement_, true);
   if (!window_) {
-    ownerRoot.SetEnabled(true);
+    owner_.SetEnabled(true);
     return kResultEnding;
   }
   SceneHost& host = owner_.Host();
-  body_->SetY(style_.openFrom);
   body_->AnimateFloat("Position.y", 0, style_.openSeconds);
-  while (result_ == kResultNone && !host.IsEnding()) host.DispatchPendingMessages();
+  while (result_ == kResultNone && !host.IsEnding()) host.WaitForMessages();
   if (result_ == kResultNone) result_ = kResultEnding;
   body_->AnimateFloatWait("Position.y", style_.openFrom, style_.closeSeconds);
   window_.reset();
-  ownerRoot.SetEnabled(true);
+  owner_.SetEnabled(true);
   return result_;
 }
 

@@ -37,7 +37,7 @@ struct BitmapButtonStyle {
   float radius = 3;
   Color captionColor = 0xFFE0E0E0;
   float glyphBand = 32;  // height of the glyph area when the glyph is on top
-  float edge = 2;        // space kept from the button's edges
+  float edge = 2;        // space kept from the edges by the caption and a glyph on top
   std::optional<GlowEffect> glow = StateGlow(NodeState::MouseOver);
 };
 

@@ -63,6 +63,7 @@ class LayeredWindow : public SceneHost {
   void SetClockRunning(bool running) override;
   uint32_t TickCount() override { return GetTickCount(); }
   void DispatchPendingMessages() override;
+  void WaitForMessages() override;
   bool IsEnding() override;
   std::wstring ClipboardText() override;
   void SetClipboardText(const std::wstring& text) override;
@@ -79,6 +80,8 @@ class LayeredWindow : public SceneHost {
   void ShowTooltipNow();
   bool TrySceneMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
+  // An owned popup kept in place relative to its owner: a drag on it moves the owner.
+  LayeredWindow* dragsOwner_ = nullptr;
   std::unique_ptr<Scene> ownScene_;
   Scene* scene_;
   HWND hwnd_ = nullptr;

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstring>
 
+#include "common/win32/message_pump.h"
 #include "toolkit/tooltip_scene.h"
 #include "toolkit/win32/layered_window.h"
 
@@ -71,6 +72,7 @@ class LayeredWindow::OwnedPopup : public PopupWindow {
         at_(at),
         window_(content, WindowOptions{L"", content.Size(), owner.Handle(), false, {}, activate}) {
     owner_.popups_.push_back(this);
+    window_.dragsOwner_ = &owner_;
     Place();
     window_.Show(activate);
   }
@@ -214,6 +216,10 @@ void LayeredWindow::SetCursor(Cursor cursor) {
 }
 
 void LayeredWindow::MoveWindowBy(int dx, int dy) {
+  if (dragsOwner_ != nullptr) {
+    dragsOwner_->MoveWindowBy(dx, dy);
+    return;
+  }
   RECT r{};
   GetWindowRect(hwnd_, &r);
   SetWindowPos(hwnd_, nullptr, r.left + dx, r.top + dy, 0, 0,
@@ -273,18 +279,12 @@ void LayeredWindow::SetClockRunning(bool running) {
 }
 
 void LayeredWindow::DispatchPendingMessages() {
-  MSG msg;
-  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    if (msg.message == WM_QUIT) {
-      ending_ = true;
-      // Leave the quit request for the main loop too.
-      PostQuitMessage(static_cast<int>(msg.wParam));
-      break;
-    }
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
-  }
+  if (!::DispatchPendingMessages()) ending_ = true;
   Sleep(0);
+}
+
+void LayeredWindow::WaitForMessages() {
+  if (!WaitAndDispatchMessages()) ending_ = true;
 }
 
 bool LayeredWindow::IsEnding() { return ending_ || hwnd_ == nullptr || !IsWindow(hwnd_); }
@@ -414,9 +414,7 @@ LRESULT LayeredWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       PlacePopups();
       break;
     case WM_CAPTURECHANGED:
-      if (reinterpret_cast<HWND>(lParam) != hwnd_ && scene_->Dragging()) {
-        scene_->MouseUp({}, MouseButton::Left);
-      }
+      if (reinterpret_cast<HWND>(lParam) != hwnd_) scene_->CaptureLost();
       break;
     case WM_DESTROY:
       ending_ = ending_ || GetParent(hwnd_) == nullptr;

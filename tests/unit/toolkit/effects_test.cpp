@@ -54,6 +54,22 @@ TEST_F(EffectsTest, StateGlowShowsOnlyWhileFocusedAndShadowFallsAlongItsDirectio
   EXPECT_GT(AlphaAt(host.Frame(), 204, 254), AlphaAt(host.Frame(), 96, 196));
 }
 
+TEST_F(EffectsTest, GlowTakesTheShapeOfTheSubtreeAndFollowsItsChanges) {
+  auto* group = root.Add<Node>("group");  // draws nothing itself
+  group->SetBounds(50, 50, 200, 100);
+  group->SetGlow(GlowEffect{0xFF000000, 1, 0.2f, {}});
+  auto* part = group->Add<RectangleNode>("part");
+  part->SetBounds(10, 10, 20, 20);
+  part->SetFill(Brush::Solid(0xFFFFFFFF));
+  host.Render();
+  EXPECT_GT(AlphaAt(host.Frame(), 50 + 7, 50 + 20), 0);  // beside the part
+  EXPECT_EQ(AlphaAt(host.Frame(), 50 + 150, 50 + 20), 0);
+  part->SetX(150);
+  host.Render();
+  EXPECT_EQ(AlphaAt(host.Frame(), 50 + 7, 50 + 20), 0);
+  EXPECT_GT(AlphaAt(host.Frame(), 50 + 147, 50 + 20), 0);
+}
+
 TEST_F(EffectsTest, TurningARoundImageDamagesOnlyItsCircle) {
   auto ring = std::make_shared<Bitmap>(100, 100);
   {

@@ -61,7 +61,13 @@ TEST_F(SceneTest, PressOnNothingDragsTheWindowUntilRelease) {
   EXPECT_FALSE(scene.Dragging());
   scene.MouseMove({150, 150});
   EXPECT_EQ(host.windowPosition.x, 10);
-  // Right button drags too; a press on the button does not.
+  // The right button drags too; a press on the button does not.
+  scene.MouseDown({100, 100}, MouseButton::Right);
+  EXPECT_TRUE(scene.Dragging());
+  scene.MouseMove({103, 100});
+  EXPECT_EQ(host.windowPosition.x, 13);
+  scene.MouseUp({103, 100}, MouseButton::Right);
+  EXPECT_FALSE(scene.Dragging());
   scene.MouseDown({20, 20}, MouseButton::Left);
   EXPECT_FALSE(scene.Dragging());
   scene.MouseUp({20, 20}, MouseButton::Left);
@@ -84,6 +90,14 @@ TEST_F(SceneTest, ClickNeedsReleaseOverThePressedNodeAndCaptureHoldsMeanwhile) {
   EXPECT_EQ(clicksA, 1);
   EXPECT_EQ(clicksB, 0);
   EXPECT_FALSE(a->State(NodeState::Pressed));
+  // Another window took the mouse mid-press: the press ends without a click, and the next one
+  // is taken.
+  scene.MouseDown({10, 10}, MouseButton::Left);
+  scene.CaptureLost();
+  EXPECT_FALSE(a->State(NodeState::Pressed));
+  EXPECT_EQ(clicksA, 1);
+  host.Click({70, 10});
+  EXPECT_EQ(clicksB, 1);
 }
 
 TEST_F(SceneTest, HoverEnterLeaveCursorAndTooltip) {

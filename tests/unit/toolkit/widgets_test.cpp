@@ -141,6 +141,18 @@ TEST_F(WidgetTest, CheckBoxTogglesAndItsMarkFadesIn) {
   host.Press(keys::kSpace);
   EXPECT_FALSE(check->IsChecked());
   host.Advance(40);
+  scene.SetFocus(nullptr);  // the focus glow reaches into the box
+  host.Render();
+  EXPECT_EQ(StraightColor(host.Frame().At(114, 112)), 0xFFF35947u);
+  // Unchecked while the mark still fades in: the newer animation of the fill wins.
+  host.Click({200, 110});
+  host.Advance(40);
+  host.Click({200, 110});
+  host.Advance(200);
+  EXPECT_FALSE(check->IsChecked());
+  scene.SetFocus(nullptr);
+  host.Render();
+  EXPECT_EQ(StraightColor(host.Frame().At(114, 112)), 0xFFF35947u);
   Snapshot(host.Frame(), "check_box");
 }
 
@@ -187,11 +199,21 @@ TEST_F(WidgetTest, ButtonsPlaceGlyphAndCaptionAndShowTheirStates) {
   EXPECT_EQ(update->Glyph().Position().y, 2);
   EXPECT_EQ(update->Glyph().Height(), 32);
   EXPECT_EQ(update->Caption().Position().y, 34);
+  host.Render();
+  const Color unlit = StraightColor(host.Frame().At(41, 234));
+  scene.MouseMove({54, 250});
+  host.Render();
+  // The hover glow takes the shape of the glyph and caption: the button paints nothing itself.
+  EXPECT_NE(StraightColor(host.Frame().At(41, 234)), unlit);
+  scene.MouseMove({5, 5});
   auto* close = root.Add<BitmapButton>("btnClose");
   close->SetBounds(303, 8, 16, 16);
   auto cross = std::make_shared<Bitmap>(16, 16, PremultipliedPixel(0xFFFFFFFF));
-  close->SetGlyph(cross, GlyphPosition::Center);
-  EXPECT_EQ(close->Glyph().Width(), 12);  // kept 2 px from the edges, so scaled down
+  close->SetGlyph(cross, GlyphPosition::Center, SizeF{16, 16});
+  host.Render();
+  // A centred glyph fills its area at its own size: no edge is kept around it.
+  EXPECT_EQ(StraightColor(host.Frame().At(303, 8)), 0xFFFFFFFFu);
+  EXPECT_EQ(StraightColor(host.Frame().At(318, 23)), 0xFFFFFFFFu);
 
   auto* begin = root.Add<ImageStateButton>("btnBegin");
   begin->SetBounds(89, 78, 151, 150);
@@ -207,7 +229,13 @@ TEST_F(WidgetTest, ButtonsPlaceGlyphAndCaptionAndShowTheirStates) {
   host.Render();
   EXPECT_EQ(StraightColor(host.Frame().At(160, 150)), 0xFFCC0000u);
   scene.MouseUp({160, 150}, MouseButton::Left);
-  EXPECT_NE(normal, 0xFFFF9900u);
+  host.Render();
+  EXPECT_EQ(StraightColor(host.Frame().At(160, 150)), 0xFFFF9900u);  // released, still over
+  scene.MouseMove({5, 5});
+  host.Render();
+  EXPECT_EQ(StraightColor(host.Frame().At(160, 150)), normal);
+  EXPECT_GT(AlphaAt(host.Frame(), 160, 150), 0);
+  EXPECT_GT(normal & 0xFFu, 0x47u);  // the translucent white gloss lightens the ground
 
   PushButtonStyle style;
   style.fill = 0xFFEA5600;
@@ -233,20 +261,19 @@ TEST_F(WidgetTest, ButtonsPlaceGlyphAndCaptionAndShowTheirStates) {
 }
 
 TEST_F(WidgetTest, ModalPopupDimsTheOwnerDragsItAndReturnsTheResult) {
-  auto* button = root.Add<PushButton>("b");
+  // The button lies on the screen `bg`.
+  auto* button = root.Children().front()->Add<PushButton>("b");
   button->SetBounds(10, 10, 50, 20);
   int clicks = 0;
   button->onClick = [&] { ++clicks; };
-  // Screens keep full opacity; what lies on them is dimmed.
-  root.SetDisabledOpacity(1);
-  root.Children().front()->SetDisabledOpacity(1);
   MessagePopup popup(scene, {328, 250});
   popup.SetPlacement({10, 81.5f});
   auto* ok = popup.Body().Add<PushButton>("btnSugOk");
   ok->SetBounds(245, 194, 50, 22);
   ok->onClick = [&] { popup.Close(1); };
   int step = 0;
-  bool dimmed = false, dragged = false;
+  bool dragged = false;
+  Color screenPixel = 0, buttonPixel = 0;
   host.onDispatch = [&] {
     host.Advance(33);
     ++step;
@@ -257,12 +284,15 @@ TEST_F(WidgetTest, ModalPopupDimsTheOwnerDragsItAndReturnsTheResult) {
       scene.MouseUp({210, 200}, MouseButton::Left);
       dragged = host.windowPosition.x == 10;
       host.Render();
-      dimmed = AlphaAt(host.Frame(), 30, 20) == 255 &&
-               StraightColor(host.Frame().At(30, 20)) != 0xFFE1E1E1u;
+      screenPixel = StraightColor(host.Frame().At(100, 300));
+      buttonPixel = StraightColor(host.Frame().At(30, 20));
     }
     if (step == 20) {
       ASSERT_NE(host.OpenPopupScene(), nullptr);
       EXPECT_EQ(popup.Body().Position().y, 0);  // the opening slide has ended
+      // The open popup's wait sleeps until a message comes; it never spins.
+      EXPECT_EQ(host.SleepingWaitCount(), 20);
+      EXPECT_EQ(host.DispatchCount(), 0);
       host.OpenPopupScene()->MouseDown({260, 200}, MouseButton::Left);
       host.OpenPopupScene()->MouseUp({260, 200}, MouseButton::Left);
     }
@@ -270,7 +300,14 @@ TEST_F(WidgetTest, ModalPopupDimsTheOwnerDragsItAndReturnsTheResult) {
   EXPECT_EQ(popup.PopupModal(), 1);
   EXPECT_EQ(clicks, 0);
   EXPECT_TRUE(dragged);
-  EXPECT_TRUE(dimmed);
+  // The screen keeps its opacity; the button on it is drawn at 0.8 over it.
+  EXPECT_EQ(screenPixel, 0xFFF35947u);
+  EXPECT_NEAR(RedOf(buttonPixel), 0xE1 * 0.8 + 0xF3 * 0.2, 2);
+  EXPECT_NEAR(GreenOf(buttonPixel), 0xE1 * 0.8 + 0x59 * 0.2, 2);
+  // The popup's first frame already shows its content at the slide's start, 200 px up.
+  const Bitmap& first = host.Popups().front()->firstFrame;
+  EXPECT_EQ(AlphaAt(first, 260, 205), 0);
+  EXPECT_GT(AlphaAt(first, 260, 5), 0);
   EXPECT_EQ(popup.Body().Position().y, -200);  // closing slide ran to its end
   EXPECT_FALSE(popup.IsOpen());
   host.onDispatch = nullptr;

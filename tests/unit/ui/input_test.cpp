@@ -113,13 +113,16 @@ TEST_F(InputTest, PopupDimsTheWindowWhichTakesNoClickUntilItCloses) {
   int settingClicks = 0;
   form.onSettingClick = [&] { ++settingClicks; };
   const PointF setting{10 + 232 + 43, 10 + 300 + 16 + 33};
-  const Color before = PixelAt(20, 150);
-  Color dimmed = 0;
+  // The screen's fill and glow, and the bottom bar lying on the screen.
+  const PointF fill{20, 150}, glow{5, 200}, bar{15, 360};
+  const Color before[] = {PixelAt(20, 150), PixelAt(5, 200), PixelAt(15, 360)};
+  Color dimmed[3] = {};
   int checks = 0;
   host.onDispatch = [&] {
     host.Advance(33);
     if (++checks == 20) {  // the opening slide has ended
-      dimmed = PixelAt(20, 150);
+      int i = 0;
+      for (PointF p : {fill, glow, bar}) dimmed[i++] = PixelAt(int(p.x), int(p.y));
       host.Click(setting);
       Scene* popup = host.OpenPopupScene();
       ASSERT_NE(popup, nullptr);
@@ -135,12 +138,16 @@ TEST_F(InputTest, PopupDimsTheWindowWhichTakesNoClickUntilItCloses) {
   };
   EXPECT_EQ(form.PopupModal(), ui::MainForm::kSuggestOk);
   EXPECT_EQ(settingClicks, 0);
-  EXPECT_LT(AlphaOf(dimmed), AlphaOf(before));
+  // Root1, the screen and its glow keep their opacity; the bar on the screen takes 0.8.
+  EXPECT_EQ(dimmed[0], before[0]);
+  EXPECT_EQ(dimmed[1], before[1]);
+  EXPECT_NEAR(GreenOf(dimmed[2]),
+              GreenOf(before[0]) + 0.8 * (GreenOf(before[2]) - GreenOf(before[0])), 2);
   EXPECT_EQ(host.Popups().back()->position.x, 10);
   EXPECT_EQ(host.Popups().back()->position.y, 81.5f);
   EXPECT_FALSE(host.Popups().back()->open);
   host.onDispatch = nullptr;
-  EXPECT_EQ(PixelAt(20, 150), before);
+  EXPECT_EQ(PixelAt(15, 360), before[2]);
   host.Click(setting);
   EXPECT_EQ(settingClicks, 1);
   EXPECT_EQ(form.SuggestionText(), L"请输入您的宝贵意见");
