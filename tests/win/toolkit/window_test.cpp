@@ -1,9 +1,11 @@
 // The window host under Wine and Xvfb: a layered window showing a scene, real input through
-// SendInput, the drag rule, an owned drop-down following its owner, and the tray icon's menu.
+// SendInput, the drag rule, a lost capture, an owned drop-down and a modal popup following their
+// owner, and the tray icon's menu.
 #include <gtest/gtest.h>
 #include <windows.h>
 
 #include <chrono>
+#include <cstdint>
 #include <cstdlib>
 #include <functional>
 
@@ -210,7 +212,18 @@ TEST_F(WindowTest, HoverShowsTheTooltipWindowAfterADelay) {
   EXPECT_TRUE(PumpUntil([] { return VisibleOwnedWindow() == nullptr; }, 3000));
 }
 
-TEST_F(WindowTest, ModalPopupInItsOwnWindowReturnsItsResult) {
+// User plus kernel time of this process so far, in seconds.
+double ProcessCpuSeconds() {
+  FILETIME created, exited, kernel, user;
+  GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user);
+  const auto seconds = [](FILETIME t) {
+    return static_cast<double>((static_cast<uint64_t>(t.dwHighDateTime) << 32) | t.dwLowDateTime) /
+           1e7;
+  };
+  return seconds(kernel) + seconds(user);
+}
+
+TEST_F(WindowTest, ModalPopupInItsOwnWindowSleepsDragsItsOwnerAndReturnsItsResult) {
   MessagePopup popup(scene, {328, 250});
   popup.SetPlacement({10, 81.5f});
   auto* back = popup.Body().Add<RectangleNode>("back");
@@ -218,24 +231,72 @@ TEST_F(WindowTest, ModalPopupInItsOwnWindowReturnsItsResult) {
   back->SetFill(Brush::Solid(0xE66A51C1));
   bool sawDisabled = false;
   HWND popupWindow = nullptr;
+  double cpuAtRest = -1;
+  RECT ownerBefore{}, ownerAfter{}, popupBefore{}, popupAfter{};
   window.onMessage = [&](UINT message, WPARAM wParam, LPARAM, LRESULT&) {
-    if (message != WM_TIMER || wParam != 78) return false;
-    KillTimer(window.Handle(), 78);
-    sawDisabled = !scene.Root().Enabled();
+    if (message != WM_TIMER || (wParam != 78 && wParam != 79)) return false;
+    KillTimer(window.Handle(), wParam);
+    if (wParam == 78) {  // the opening slide has ended: the popup's own wait goes on idle
+      cpuAtRest = ProcessCpuSeconds();
+      return true;
+    }
+    cpuAtRest = ProcessCpuSeconds() - cpuAtRest;
+    sawDisabled = !scene.Enabled();
     popupWindow = VisibleOwnedWindow();
     ClickAt(window.Handle(), 170, 140);  // the owner's button does not react now
     Pump(100);
+    // A press on the popup's background moves the owner, which the popup follows.
+    GetWindowRect(window.Handle(), &ownerBefore);
+    GetWindowRect(popupWindow, &popupBefore);
+    MoveCursorTo(popupWindow, 20, 120);
+    SendMouse(MOUSEEVENTF_LEFTDOWN);
+    Pump(100);
+    POINT p{};
+    GetCursorPos(&p);
+    SetCursorPos(p.x + 30, p.y + 20);
+    SendMouse(MOUSEEVENTF_MOVE);
+    Pump(200);
+    SendMouse(MOUSEEVENTF_LEFTUP);
+    Pump(100);
+    GetWindowRect(window.Handle(), &ownerAfter);
+    GetWindowRect(popupWindow, &popupAfter);
     popup.Close(1);
     return true;
   };
   SetTimer(window.Handle(), 78, 600, nullptr);
+  SetTimer(window.Handle(), 79, 1600, nullptr);
   EXPECT_EQ(popup.PopupModal(), 1);
   window.onMessage = nullptr;
   EXPECT_TRUE(sawDisabled);
-  EXPECT_NE(popupWindow, nullptr);
+  ASSERT_NE(popupWindow, nullptr);
   EXPECT_FALSE(IsWindow(popupWindow));
-  EXPECT_TRUE(scene.Root().Enabled());
+  EXPECT_TRUE(scene.Enabled());
   EXPECT_EQ(clicks, 0);
+  // A spinning wait would take the whole second.
+  EXPECT_LT(cpuAtRest, 0.2) << "CPU seconds over one second with the popup open";
+  EXPECT_EQ(ownerAfter.left - ownerBefore.left, 30);
+  EXPECT_EQ(ownerAfter.top - ownerBefore.top, 20);
+  EXPECT_EQ(popupAfter.left - popupBefore.left, 30);
+  EXPECT_EQ(popupAfter.top - popupBefore.top, 20);
+}
+
+TEST_F(WindowTest, PressEndsWhenAnotherWindowTakesTheMouse) {
+  HWND other = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                               GetModuleHandleW(nullptr), nullptr);
+  ASSERT_NE(other, nullptr);
+  MoveCursorTo(window.Handle(), 170, 140);
+  SendMouse(MOUSEEVENTF_LEFTDOWN);
+  ASSERT_TRUE(PumpUntil([&] { return button->State(NodeState::Pressed); }));
+  SetCapture(other);
+  Pump(50);
+  EXPECT_FALSE(button->State(NodeState::Pressed));
+  SendMouse(MOUSEEVENTF_LEFTUP);
+  Pump(50);
+  ReleaseCapture();
+  DestroyWindow(other);
+  EXPECT_EQ(clicks, 0);
+  ClickAt(window.Handle(), 170, 140);
+  EXPECT_TRUE(PumpUntil([&] { return clicks == 1; }));
 }
 
 TEST_F(WindowTest, AnimationTimerRunsOnlyWhileAnimating) {
