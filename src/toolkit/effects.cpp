@@ -1,6 +1,7 @@
 #include "toolkit/effects.h"
 
 #include <cmath>
+#include <cstdlib>
 #include <vector>
 
 #include "toolkit/mask.h"
@@ -32,6 +33,7 @@ float SubtreeEffects::Extent(bool glowShown) const {
 
 void SubtreeEffects::Reset() {
   coverage_.reset();
+  blurredFrom_.clear();
   stale_ = {};
   glowPicture_.reset();
   shadowPicture_.reset();
@@ -43,13 +45,18 @@ void SubtreeEffects::SubtreeChanged(const RectF& local) {
   if (!area.IsEmpty()) stale_ = stale_.Union(area);
 }
 
-const Bitmap& SubtreeEffects::Coverage(SizeF size, const DrawSubtree& draw) {
+const Bitmap& SubtreeEffects::CoverageToBlur(SizeF size, const DrawSubtree& draw) {
   if (!coverage_) {
     coverage_.emplace(static_cast<int>(std::ceil(size.width)),
                       static_cast<int>(std::ceil(size.height)));
     Canvas canvas(*coverage_);
     draw(canvas);
     stale_ = {};
+  }
+  if (blurredFrom_.empty()) {
+    blurredFrom_.resize(static_cast<size_t>(coverage_->Width()) * coverage_->Height());
+    for (size_t i = 0; i < blurredFrom_.size(); ++i)
+      blurredFrom_[i] = static_cast<uint8_t>(coverage_->Data()[i] >> 24);
   }
   return *coverage_;
 }
@@ -58,32 +65,28 @@ bool SubtreeEffects::Refresh(const DrawSubtree& draw) {
   if (!coverage_ || stale_.IsEmpty()) return false;
   const RectI area = stale_;
   stale_ = {};
-  std::vector<uint8_t> before;
-  before.reserve(static_cast<size_t>(area.Width()) * area.Height());
-  for (int y = area.top; y < area.bottom; ++y) {
-    for (int x = area.left; x < area.right; ++x) before.push_back(coverage_->At(x, y) >> 24);
-  }
   {
     Canvas canvas(*coverage_);
     canvas.IntersectClip(area);
     canvas.Clear();
     draw(canvas);
   }
-  size_t i = 0;
-  bool changed = false;
-  for (int y = area.top; y < area.bottom && !changed; ++y) {
-    for (int x = area.left; x < area.right; ++x, ++i) {
-      if ((coverage_->At(x, y) >> 24) != before[i]) {
-        changed = true;
-        break;
+  if (blurredFrom_.empty()) return false;  // nothing blurred yet
+  // Blending rounds: an alpha a step or two off is the same shape.
+  constexpr int kTolerance = 4;
+  const int width = coverage_->Width();
+  for (int y = area.top; y < area.bottom; ++y) {
+    for (int x = area.left; x < area.right; ++x) {
+      const int now = static_cast<int>(coverage_->At(x, y) >> 24);
+      if (std::abs(now - blurredFrom_[static_cast<size_t>(y) * width + x]) > kTolerance) {
+        glowPicture_.reset();
+        shadowPicture_.reset();
+        blurredFrom_.clear();
+        return true;
       }
     }
   }
-  if (changed) {
-    glowPicture_.reset();
-    shadowPicture_.reset();
-  }
-  return changed;
+  return false;
 }
 
 SubtreeEffects::Blurred SubtreeEffects::Blur(const Bitmap& coverage, int radius, Color color,
@@ -110,7 +113,7 @@ void SubtreeEffects::Paint(Canvas& canvas, bool glowShown, SizeF size, const Dra
     if (!shadowPicture_) {
       const GlowEffect blur{shadow_->color, shadow_->opacity, shadow_->softness, {}};
       shadowPicture_ =
-          Blur(Coverage(size, draw), blur.BlurRadius(), shadow_->color, shadow_->opacity);
+          Blur(CoverageToBlur(size, draw), blur.BlurRadius(), shadow_->color, shadow_->opacity);
     }
     const float angle = shadow_->directionDegrees * 3.14159265f / 180.0f;
     const RectF place = shadowPicture_->place.Offset(shadow_->distance * std::cos(angle),
@@ -119,7 +122,8 @@ void SubtreeEffects::Paint(Canvas& canvas, bool glowShown, SizeF size, const Dra
   }
   if (glow) {
     if (!glowPicture_) {
-      glowPicture_ = Blur(Coverage(size, draw), glow_->BlurRadius(), glow_->color, glow_->opacity);
+      glowPicture_ =
+          Blur(CoverageToBlur(size, draw), glow_->BlurRadius(), glow_->color, glow_->opacity);
     }
     canvas.DrawImage(glowPicture_->pixels, glowPicture_->place);
   }

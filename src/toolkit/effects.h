@@ -1,7 +1,9 @@
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <optional>
+#include <vector>
 
 #include "toolkit/animation.h"
 #include "toolkit/bitmap.h"
@@ -64,13 +66,15 @@ class SubtreeEffects {
     Bitmap pixels;
     RectF place;  // in the node's coordinates
   };
-  const Bitmap& Coverage(SizeF size, const DrawSubtree& draw);
+  // The coverage, drawn when missing, noted as what the blurred pictures are made from.
+  const Bitmap& CoverageToBlur(SizeF size, const DrawSubtree& draw);
   static Blurred Blur(const Bitmap& coverage, int radius, Color color, float opacity);
 
   std::optional<GlowEffect> glow_;
   std::optional<ShadowEffect> shadow_;
   std::optional<Bitmap> coverage_;
   RectI stale_;
+  std::vector<uint8_t> blurredFrom_;  // the coverage's alpha when the pictures were blurred
   std::optional<Blurred> glowPicture_;
   std::optional<Blurred> shadowPicture_;
 };

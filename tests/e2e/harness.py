@@ -142,6 +142,14 @@ class Screenshot:
             input=self.ppm)
 
 
+def artifact_path(name):
+    """Where a screenshot worth keeping after the run goes (the build folder's e2e-artifacts)."""
+    folder = os.path.join(os.environ.get("PELANTO_BUILD_DIR", tempfile.gettempdir()),
+                          "e2e-artifacts")
+    os.makedirs(folder, exist_ok=True)
+    return os.path.join(folder, name)
+
+
 def decode_qr(png_path):
     """The payload bytes of the one QR code zbarimg finds in the picture, or None."""
     result = run(["zbarimg", "--quiet", "--raw", "-Sbinary", png_path])
@@ -241,6 +249,10 @@ class Program:
         xdotool("mousemove", "--sync", str(x + point[0]), str(y + point[1]))
         time.sleep(0.2)
         xdotool("click", button)
+
+    def hover(self, point):
+        x, y = self.origin()
+        xdotool("mousemove", "--sync", str(x + point[0]), str(y + point[1]))
 
     def move_mouse_away(self):
         xdotool("mousemove", "--sync", "5", "1000")

@@ -6,8 +6,8 @@ import time
 import unittest
 from urllib.parse import unquote_plus
 
-from harness import (HOSTED_SIDE, START_BUTTON, STOP_BUTTON, Program, Screenshot,
-                     answer_message_box, click_tray_icon, dark_pixels, post_window_message,
+from harness import (HOSTED_SIDE, SETTINGS_BUTTON, START_BUTTON, STOP_BUTTON, Program,
+                     Screenshot, answer_message_box, artifact_path, click_tray_icon, dark_pixels, post_window_message,
                      press_keys, process_cpu_seconds, type_text, visible_windows, wait_until)
 from http_recorder import HttpRecorder
 from test_main_job import ProgramCase
@@ -17,6 +17,9 @@ FEEDBACK_BUTTON = (174, 359)
 # The feedback popup's memo and OK button, placed in the main window's client coordinates.
 SUGGESTION_MEMO = (174, 190)
 SUGGESTION_OK = (280, 286)
+SUGGESTION_CANCEL = (219, 286)
+# btnSetting's area in the client: left, top, width, height.
+SETTINGS_BUTTON_AREA = (242, 326, 86, 66)
 STATS_PORT = 18081
 SITE_PORT = 18082
 # The most CPU an idle copy may take, as a share of one core.
@@ -100,6 +103,35 @@ class IdleTest(ProgramCase):
         self.assertLess(home, IDLE_CPU_SHARE)
         self.assertLess(hidden, IDLE_CPU_SHARE)
         self.assertGreater(spinning, home)  # the measure can see work when there is some
+        self.assertEqual(program.close(), 0)
+
+
+    def test_open_feedback_popup_takes_no_cpu_and_a_hovered_bar_button_glows(self):
+        program = self.program.start()
+        program.move_mouse_away()
+        time.sleep(6)
+        x, y = program.origin()
+        left, top, width, height = SETTINGS_BUTTON_AREA
+        plain = Screenshot()
+        program.hover(SETTINGS_BUTTON)
+        time.sleep(0.5)
+        hovered = Screenshot()
+        hovered.crop_png(artifact_path("bottom-bar-button-hovered.png"), x + left - 20,
+                         y + top - 20, width + 40, height + 40)
+        lit = sum(1 for dx in range(width) for dy in range(height)
+                  if plain.pixel(x + left + dx, y + top + dy) !=
+                  hovered.pixel(x + left + dx, y + top + dy))
+        self.assertGreater(lit, 100)  # the glow around the gear and the caption
+        program.click(FEEDBACK_BUTTON)
+        time.sleep(1.5)  # the popup slides in
+        program.move_mouse_away()
+        time.sleep(0.5)
+        Screenshot().crop_png(artifact_path("feedback-popup-open.png"), x, y, 348, 413)
+        popup = self.cpu_share_over(5)
+        print(f"\nCPU share of one core with the feedback popup open: {popup:.3f}")
+        self.assertLess(popup, IDLE_CPU_SHARE)
+        program.click(SUGGESTION_CANCEL)
+        time.sleep(1)
         self.assertEqual(program.close(), 0)
 
 
