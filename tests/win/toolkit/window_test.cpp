@@ -69,6 +69,20 @@ void ClickAt(HWND hwnd, int x, int y) {
   SendMouse(MOUSEEVENTF_LEFTUP);
 }
 
+// Presses the left button at a client point of `hwnd`, moves by (dx, dy) and releases.
+void DragBy(HWND hwnd, int x, int y, int dx, int dy) {
+  MoveCursorTo(hwnd, x, y);
+  SendMouse(MOUSEEVENTF_LEFTDOWN);
+  Pump(100);
+  POINT p{};
+  GetCursorPos(&p);
+  SetCursorPos(p.x + dx, p.y + dy);
+  SendMouse(MOUSEEVENTF_MOVE);
+  Pump(200);
+  SendMouse(MOUSEEVENTF_LEFTUP);
+  Pump(100);
+}
+
 void PressKey(WORD vk) {
   INPUT input[2]{};
   input[0].type = input[1].type = INPUT_KEYBOARD;
@@ -137,16 +151,7 @@ TEST_F(WindowTest, ShowsTheSceneAndReactsToAClickAndAKey) {
 TEST_F(WindowTest, PressOnTheBackgroundDragsTheWindow) {
   RECT before{};
   GetWindowRect(window.Handle(), &before);
-  MoveCursorTo(window.Handle(), 60, 300);
-  SendMouse(MOUSEEVENTF_LEFTDOWN);
-  Pump(100);
-  POINT p{};
-  GetCursorPos(&p);
-  SetCursorPos(p.x + 30, p.y + 20);
-  SendMouse(MOUSEEVENTF_MOVE);
-  Pump(200);
-  SendMouse(MOUSEEVENTF_LEFTUP);
-  Pump(100);
+  DragBy(window.Handle(), 60, 300, 30, 20);
   RECT after{};
   GetWindowRect(window.Handle(), &after);
   EXPECT_EQ(after.left - before.left, 30);
@@ -248,16 +253,7 @@ TEST_F(WindowTest, ModalPopupInItsOwnWindowSleepsDragsItsOwnerAndReturnsItsResul
     // A press on the popup's background moves the owner, which the popup follows.
     GetWindowRect(window.Handle(), &ownerBefore);
     GetWindowRect(popupWindow, &popupBefore);
-    MoveCursorTo(popupWindow, 20, 120);
-    SendMouse(MOUSEEVENTF_LEFTDOWN);
-    Pump(100);
-    POINT p{};
-    GetCursorPos(&p);
-    SetCursorPos(p.x + 30, p.y + 20);
-    SendMouse(MOUSEEVENTF_MOVE);
-    Pump(200);
-    SendMouse(MOUSEEVENTF_LEFTUP);
-    Pump(100);
+    DragBy(popupWindow, 20, 120, 30, 20);
     GetWindowRect(window.Handle(), &ownerAfter);
     GetWindowRect(popupWindow, &popupAfter);
     popup.Close(1);
