@@ -180,14 +180,19 @@ def type_text(text):
     xdotool("type", "--delay", "60", text)
 
 
-def answer_message_box(caption, key, exclude=()):
+def answer_message_box(caption, key, exclude=(), keep_as=None):
     """Waits for a message box with the caption (not one of the `exclude` windows) and answers
-    it with a key; True when found."""
+    it with a key; True when found. `keep_as` names an artifact for a screenshot of the box."""
     boxes = wait_until(lambda: [w for w in visible_windows("^" + re.escape(caption) + "$")
                                 if w not in exclude], 15)
     if not boxes:
         return False
     time.sleep(0.5)
+    if keep_as:
+        geometry = dict(line.split("=") for line in
+                        xdotool("getwindowgeometry", "--shell", boxes[0]).splitlines())
+        Screenshot().crop_png(artifact_path(keep_as), int(geometry["X"]), int(geometry["Y"]),
+                              int(geometry["WIDTH"]), int(geometry["HEIGHT"]))
     # A box without an owner window does not always get the keyboard by itself.
     xdotool("windowfocus", "--sync", boxes[0])
     press_keys(key)

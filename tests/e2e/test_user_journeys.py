@@ -152,7 +152,7 @@ class StartupTest(ProgramCase):
         second = Program()
         try:
             second.start(expect_window=False)
-            self.assertTrue(answer_message_box("提示", "Return"))
+            self.assertTrue(answer_message_box("提示", "Return", keep_as="message-box.png"))
             self.assertEqual(second.process.wait(30), 0)
             self.assertEqual(len(visible_windows("^Pelanto$")), 1)
             self.assertIsNone(first.process.poll())
