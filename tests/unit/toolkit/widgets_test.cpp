@@ -135,13 +135,14 @@ TEST_F(WidgetTest, CheckBoxTogglesAndItsMarkFadesIn) {
   EXPECT_EQ(StraightColor(host.Frame().At(116, 111)), 0xFFF35947u);  // mark transparent
   host.Click({200, 110});
   EXPECT_TRUE(check->IsChecked());
+  scene.SetFocus(nullptr);  // the focus glow reaches into the box
   host.Advance(150);
   EXPECT_NE(StraightColor(host.Frame().At(114, 112)), 0xFFF35947u);
   scene.SetFocus(check);
   host.Press(keys::kSpace);
   EXPECT_FALSE(check->IsChecked());
   host.Advance(40);
-  scene.SetFocus(nullptr);  // the focus glow reaches into the box
+  scene.SetFocus(nullptr);
   host.Render();
   EXPECT_EQ(StraightColor(host.Frame().At(114, 112)), 0xFFF35947u);
   // Unchecked while the mark still fades in: the newer animation of the fill wins.
