@@ -154,7 +154,7 @@ def three_ways_out(lan_status):
             f"connection|{WLAN}|WLAN|Intel Wireless|2|3|0|off|0\n"
             f"connection|{VPN}|VPN|WAN Miniport|2|5|0|off|0\n"
             f"connection|{HOSTED_SIDE}|Hosted|Microsoft Virtual WiFi Miniport "
-            "Adapter|0|2|0|off|0\n")
+            "Adapter|2|2|0|off|0\n")
 
 
 class ChosenConnectionTest(ProgramCase):
