@@ -63,10 +63,16 @@ void TNTFirewall::ForEachConnection(const std::function<void(ComPtr<INetConnecti
 TNTNetConnectionList& TNTFirewall::Connections() {
   if (FConnections->Count() > 0) return *FConnections;
   if (!GetSharingManager()) return *FConnections;
-  ForEachConnection([this](ComPtr<INetConnection> connection) {
-    ComPtr<INetSharingConfiguration> configuration = SharingConfigurationFor(*connection);
-    FConnections->Add(std::move(connection), std::move(configuration));
-  });
+  try {
+    ForEachConnection([this](ComPtr<INetConnection> connection) {
+      ComPtr<INetSharingConfiguration> configuration = SharingConfigurationFor(*connection);
+      FConnections->Add(std::move(connection), std::move(configuration));
+    });
+  } catch (...) {
+    // A list kept part-way would never be enumerated again: the next read starts afresh.
+    FConnections->Clear();
+    throw;
+  }
   return *FConnections;
 }
 

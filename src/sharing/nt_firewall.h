@@ -19,7 +19,8 @@ class TNTFirewall {
   ~TNTFirewall();
 
   // Enumerates the connections on the first read that finds any; later reads return the same
-  // objects until Refresh. Without a sharing manager the list is empty.
+  // objects until Refresh. Without a sharing manager the list is empty; an error while
+  // building leaves it empty too, and goes on to the caller.
   TNTNetConnectionList& Connections();
   bool ConnectionSharingInstalled();
   // The computer's name; raises "ERROR!" when it cannot be read.

@@ -54,6 +54,12 @@ TNTNetConnection* TzenTuraMain::SelectedConnection(AdapterList list) const {
   return ports_.view.AdapterConnection(list, ports_.view.SelectedAdapterIndex(list));
 }
 
+std::wstring TzenTuraMain::SelectedId(AdapterList list) const {
+  const TNTNetConnection* connection = SelectedConnection(list);
+  // A list without a selected connection stores an empty identifier for its side.
+  return connection ? connection->GuidId() : std::wstring();
+}
+
 void TzenTuraMain::btnSettingClick() {
   RunHandler([this] {
     if (MsgCode != 0) return;
@@ -61,12 +67,17 @@ void TzenTuraMain::btnSettingClick() {
     SelectSavedAdapters();
     FillAdapterLists(ports_.view.SelectedAdapterIndex(AdapterList::Public),
                      ports_.view.SelectedAdapterIndex(AdapterList::Private));
+    textsAtPageOpen_ = {ports_.view.NetworkNameText(), ports_.view.PasswordText()};
     ports_.view.ShowHomeToSettings();
     ports_.view.SetTrayStartEnabled(false);
   });
 }
 
 void TzenTuraMain::btnSetBackClick() {
+  // Cancelled edits must not reach the start and its join code while the network runs with
+  // the saved ones.
+  ports_.view.SetNetworkNameText(textsAtPageOpen_.networkName);
+  ports_.view.SetPasswordText(textsAtPageOpen_.key);
   ports_.view.ShowSettingsToHome();
   ports_.view.SetTrayStartEnabled(true);
 }
@@ -79,12 +90,7 @@ void TzenTuraMain::btnSetSaveClick() {
       ports_.dialogs.AskYesNo(kIncompleteSettingsMessage, L"");
       return;
     }
-    // A list without a selected connection stores an empty identifier for its side.
-    auto idOf = [](const TNTNetConnection* connection) {
-      return connection ? connection->GuidId() : std::wstring();
-    };
-    SaveSettings(name, key, idOf(SelectedConnection(AdapterList::Public)),
-                 idOf(SelectedConnection(AdapterList::Private)));
+    SaveSettings(name, key, SelectedId(AdapterList::Public), SelectedId(AdapterList::Private));
     ControlHostedNetwork(name, key, false);
     ports_.view.ShowSettingsToHome();
     ports_.view.SetTrayStartEnabled(true);

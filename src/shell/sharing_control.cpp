@@ -1,4 +1,6 @@
 // One-click sharing: the connection lists, the start and stop actions and the tray.
+#include <exception>
+
 #include "qrimg/join_payload.h"
 #include "sharing/nt_firewall.h"
 #include "sharing/nt_net_connection.h"
@@ -16,24 +18,28 @@ constexpr wchar_t kNoAdapterMessage[] =
 constexpr wchar_t kOldSystemMessage[] = L"很遗憾，您的系统不是win7，无法开启wifi共享！！";
 constexpr wchar_t kPasswordLinePrefix[] = L"密码:";
 
-// Selects `index` and gives its connection; a list that had no selection yet (-1) starts at
-// its first entry, so a side that was missing at start-up is picked up once it appears.
-TNTNetConnection* SelectAt(MainView& view, AdapterList list, int index) {
-  view.SelectAdapter(list, index < 0 ? 0 : index);
-  return view.AdapterConnection(list, view.SelectedAdapterIndex(list));
-}
-
-// Selects the first entry whose connection has the identifier `storedId`; no match keeps the
-// selection.
-void SelectStored(MainView& view, AdapterList list, const std::wstring& storedId) {
-  if (storedId.empty()) return;
+// Selects the first entry whose connection has the identifier `storedId`; false, with the
+// selection kept, when none has.
+bool SelectStored(MainView& view, AdapterList list, const std::wstring& storedId) {
+  if (storedId.empty()) return false;
   for (int i = 0; i < view.AdapterCount(list); ++i) {
     const TNTNetConnection* connection = view.AdapterConnection(list, i);
     if (connection && connection->GuidId() == storedId) {
       view.SelectAdapter(list, i);
-      return;
+      return true;
     }
   }
+  return false;
+}
+
+// Selects the connection chosen before the rebuild by its identifier, since a connection that
+// went up or down shifts the positions; a choice no longer listed falls back to `index`. A list
+// that had no selection yet (-1) starts at its first entry, so a side that was missing at
+// start-up is picked up once it appears.
+TNTNetConnection* Reselect(MainView& view, AdapterList list, const std::wstring& chosenId,
+                           int index) {
+  if (!SelectStored(view, list, chosenId)) view.SelectAdapter(list, index < 0 ? 0 : index);
+  return view.AdapterConnection(list, view.SelectedAdapterIndex(list));
 }
 
 }  // namespace
@@ -41,6 +47,8 @@ void SelectStored(MainView& view, AdapterList list, const std::wstring& storedId
 void TzenTuraMain::FillAdapterLists(int publicIndex, int privateIndex) {
   if (MsgCode != 0) return;
   MainView& view = ports_.view;
+  const std::wstring publicChoice = SelectedId(AdapterList::Public);
+  const std::wstring privateChoice = SelectedId(AdapterList::Private);
   view.ClearAdapterList(AdapterList::Public);
   view.ClearAdapterList(AdapterList::Private);
   TNTNetConnectionList& connections = ports_.firewall.Connections();
@@ -54,8 +62,8 @@ void TzenTuraMain::FillAdapterLists(int publicIndex, int privateIndex) {
       view.AddAdapterEntry(AdapterList::Private, connection.Name(), &connection);
     }
   }
-  FoutNet = SelectAt(view, AdapterList::Public, publicIndex);
-  FinNet = SelectAt(view, AdapterList::Private, privateIndex);
+  FoutNet = Reselect(view, AdapterList::Public, publicChoice, publicIndex);
+  FinNet = Reselect(view, AdapterList::Private, privateChoice, privateIndex);
 }
 
 void TzenTuraMain::SelectSavedAdapters() {
@@ -78,8 +86,17 @@ void TzenTuraMain::SetSharing(TNTNetConnection* internetSide, TNTNetConnection* 
     if (hostedSide) hostedSide->EnableSharing(ICSSHARINGTYPE_PRIVATE);
     return;
   }
-  if (internetSide) internetSide->EnableSharing(kSharingTypeNone);
-  if (hostedSide) hostedSide->EnableSharing(kSharingTypeNone);
+  // Each side gets its own attempt: a failure on one must not leave the other shared.
+  std::exception_ptr firstError;
+  for (TNTNetConnection* side : {internetSide, hostedSide}) {
+    if (!side) continue;
+    try {
+      side->EnableSharing(kSharingTypeNone);
+    } catch (...) {
+      if (!firstError) firstError = std::current_exception();
+    }
+  }
+  if (firstError) std::rethrow_exception(firstError);
 }
 
 void TzenTuraMain::btnBeginClick() {

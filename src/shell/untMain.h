@@ -95,6 +95,8 @@ class TzenTuraMain {
   void WriteRunValue(RegistryKey& runKey);
   // The connection of the list's selected entry; null without one.
   TNTNetConnection* SelectedConnection(AdapterList list) const;
+  // Its identifier; empty without one.
+  std::wstring SelectedId(AdapterList list) const;
 
   MainPorts ports_;
   std::vector<std::wstring> parameters_;
@@ -103,6 +105,13 @@ class TzenTuraMain {
   TNTNetConnection* FinNet = nullptr;
   std::wstring FindexNet;
   std::wstring FindexWifi;
-  int MsgCode = 0;
+  // -1 (a command failed to run) until the hosted network has been prepared: an error before
+  // that must not leave "ready" behind.
+  int MsgCode = -1;
   int IsAuto = 0;
+  // The two boxes' texts as the settings page was opened, which cancelling puts back.
+  struct BoxTexts {
+    std::wstring networkName;
+    std::wstring key;
+  } textsAtPageOpen_;
 };

@@ -222,6 +222,14 @@ class Program:
         self.process = None
         self.window = None
 
+    def rewrite_world(self, world):
+        """Gives the running fake world new connection states: the fake follows its script
+        file. The new text is renamed over the old, so the fake never reads half a file."""
+        script = os.path.join(self.netcon_dir, "script.txt")
+        with open(script + ".new", "w", encoding="utf-8") as new:
+            new.write(world)
+        os.replace(script + ".new", script)
+
     def environment(self):
         env = dict(os.environ)
         env["PELANTO_NETSH_DIR"] = windows_path(self.netsh_dir)

@@ -14,6 +14,9 @@ from harness import (CLIENT_SIZE, HOSTED_SIDE, INTERNET_SIDE, NAME_BOX, PASSWORD
 
 HOME_FILL = (243, 89, 71)
 WHITE = (255, 255, 255)
+# Two more Internet-side connections beside the harness's wired one.
+WLAN = "{11111111-0000-0000-0000-000000000002}"
+VPN = "{11111111-0000-0000-0000-000000000003}"
 # The left border of the settings screen's name box.
 NAME_BOX_BORDER = (124, 77)
 
@@ -141,6 +144,43 @@ class SharingTest(ProgramCase):
         self.assertIn("stop hostednetwork", log[-2])
         self.assertIn("mode=disallow", log[-1])
         self.assertIn(f"DisableSharing {HOSTED_SIDE}", program.netcon_log())
+
+
+def three_ways_out(lan_status):
+    """The wired connection in the given status, a wireless one and a VPN, all able to carry
+    the Internet, and the hosted-network adapter."""
+    return ("connection|{11111111-0000-0000-0000-000000000001}|LAN|Realtek PCIe GBE|"
+            f"{lan_status}|3|0|off|0\n"
+            f"connection|{WLAN}|WLAN|Intel Wireless|2|3|0|off|0\n"
+            f"connection|{VPN}|VPN|WAN Miniport|2|5|0|off|0\n"
+            f"connection|{HOSTED_SIDE}|Hosted|Microsoft Virtual WiFi Miniport "
+            "Adapter|2|2|0|off|0\n")
+
+
+class ChosenConnectionTest(ProgramCase):
+    world = three_ways_out(2)
+
+    def test_a_connection_going_down_between_two_starts_leaves_the_chosen_one_shared(self):
+        self.with_autostart_on()
+        reg_set(SETTINGS_KEY, "netCard", WLAN)
+        program = self.program.start()
+        started = f"EnableSharing {HOSTED_SIDE} 1"
+        program.click(START_BUTTON)
+        self.assertTrue(program.wait_netcon(started))
+        self.assertIn(f"EnableSharing {WLAN} 0", program.netcon_log())
+        self.settle()
+        program.click(STOP_BUTTON)
+        self.assertTrue(program.wait_netcon(f"DisableSharing {WLAN}"))
+        self.settle()
+        before = len(program.netcon_log())
+
+        program.rewrite_world(three_ways_out(0))
+        program.click(START_BUTTON)
+        self.assertTrue(wait_until(lambda: started in program.netcon_log()[before:]))
+        second = program.netcon_log()[before:]
+        self.assertIn(f"EnableSharing {WLAN} 0", second)
+        self.assertNotIn(f"EnableSharing {VPN} 0", second)
+        self.assertEqual(program.close(), 0)
 
 
 class SettingsTest(ProgramCase):

@@ -84,6 +84,7 @@ void FakeNetconWorld::FailCall(const std::string& method, HRESULT result, int nt
 }
 
 std::optional<HRESULT> FakeNetconWorld::Enter(const std::string& method) {
+  if (beforeEachCall_) beforeEachCall_();
   const int call = ++calls_[method];
   const auto [first, last] = rules_.equal_range(method);
   for (auto rule = first; rule != last; ++rule) {

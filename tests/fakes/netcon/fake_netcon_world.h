@@ -18,11 +18,14 @@
 // Numbers are decimal or 0x hexadecimal. When PELANTO_FAKE_NETCON_LOG names a file (a Windows
 // path such as Z:\tmp\log.txt), the DLL appends one UTF-8 line per call that changes the world:
 // "Connect {GUID}", "EnableSharing {GUID} 1", "DisableSharing {GUID}", "Rename {GUID} name", ...
+// While it runs, the DLL follows a rewrite of the script file (rename a new file over it): each
+// connection line then gives its connection's new status (UpdateNetconStatuses).
 // Under Wine: register FakeNetcon.dll (target fake_netcon_server) as the InprocServer32 of
 // HKLM\Software\Classes\CLSID\{5C63C1AD-3956-4FF8-8486-40034758315B} with ThreadingModel
 // Apartment, and put NetShell.dll (target fake_netshell) beside the program.
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -74,8 +77,11 @@ class FakeNetconWorld {
   void FailCall(const std::string& method, HRESULT result, int nth = 0);
   std::optional<std::wstring> computerName = L"PELANTO-PC";
 
-  // Called first by every fake method: counts the call and gives the injected result, if any.
+  // Called first by every fake method: runs the hook below, counts the call and gives the
+  // injected result, if any.
   std::optional<HRESULT> Enter(const std::string& method);
+  // Runs at the start of every call; the DLL follows a rewritten script file through it.
+  void SetBeforeEachCall(std::function<void()> hook) { beforeEachCall_ = std::move(hook); }
   int Calls(const std::string& method) const;
   // Every method called so far with its number of calls.
   const std::map<std::string, int>& CallCounts() const { return calls_; }
@@ -123,6 +129,7 @@ class FakeNetconWorld {
   std::map<std::string, int> calls_;
   std::vector<std::wstring> log_;
   std::string logFile_;
+  std::function<void()> beforeEachCall_;
   std::vector<std::unique_ptr<FakeObject>> objects_;
   std::map<const INetConnection*, FakeConnection*> connectionObjects_;
   std::vector<NETCON_PROPERTIES*> blocks_;

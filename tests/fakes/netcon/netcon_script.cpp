@@ -50,19 +50,27 @@ bool SharingOf(std::string_view text, FakeConnection& connection) {
   return text == "none" || text == "off" || text == "public" || text == "private";
 }
 
+bool IsConnectionLine(const std::vector<std::string_view>& fields) {
+  return fields[0] == "connection" && fields.size() == 9;
+}
+
+FakeConnection ParseConnection(const std::vector<std::string_view>& fields) {
+  FakeConnection connection;
+  connection.guid = ParseGuid(fields[1]);
+  connection.name = Wide(fields[2]);
+  connection.deviceName = Wide(fields[3]);
+  connection.status = Number(fields[4]);
+  connection.mediaType = Number(fields[5]);
+  connection.characteristics = Number(fields[6]);
+  if (!SharingOf(fields[7], connection)) throw NetconScriptError("unknown sharing state");
+  connection.firewallEnabled = Number(fields[8]) != 0;
+  return connection;
+}
+
 void LoadLine(FakeNetconWorld& world, const std::vector<std::string_view>& fields) {
   const std::string_view kind = fields[0];
-  if (kind == "connection" && fields.size() == 9) {
-    FakeConnection connection;
-    connection.guid = ParseGuid(fields[1]);
-    connection.name = Wide(fields[2]);
-    connection.deviceName = Wide(fields[3]);
-    connection.status = Number(fields[4]);
-    connection.mediaType = Number(fields[5]);
-    connection.characteristics = Number(fields[6]);
-    if (!SharingOf(fields[7], connection)) throw NetconScriptError("unknown sharing state");
-    connection.firewallEnabled = Number(fields[8]) != 0;
-    world.AddConnection(connection);
+  if (IsConnectionLine(fields)) {
+    world.AddConnection(ParseConnection(fields));
   } else if (kind == "installed" && fields.size() == 2) {
     world.SetSharingInstalled(Number(fields[1]) != 0);
   } else if (kind == "fail" && (fields.size() == 3 || fields.size() == 4)) {
@@ -72,6 +80,28 @@ void LoadLine(FakeNetconWorld& world, const std::vector<std::string_view>& field
     world.computerName = Wide(fields[1]);
   } else {
     throw NetconScriptError("unknown line kind or field count");
+  }
+}
+
+// Calls `follow` with the fields of every line that is not blank or a comment; an error names
+// the line.
+template <typename Follow>
+void ForEachLine(std::string_view utf8Script, Follow follow) {
+  int lineNumber = 0;
+  size_t start = 0;
+  while (start <= utf8Script.size()) {
+    size_t end = utf8Script.find('\n', start);
+    if (end == std::string_view::npos) end = utf8Script.size();
+    std::string_view line = utf8Script.substr(start, end - start);
+    start = end + 1;
+    ++lineNumber;
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    if (line.empty() || line.front() == '#') continue;
+    try {
+      follow(SplitFields(line));
+    } catch (const NetconScriptError& error) {
+      throw NetconScriptError("script line " + std::to_string(lineNumber) + ": " + error.what());
+    }
   }
 }
 
@@ -97,20 +127,15 @@ GUID ParseGuid(std::string_view text) {
 }
 
 void LoadNetconScript(FakeNetconWorld& world, std::string_view utf8Script) {
-  int lineNumber = 0;
-  size_t start = 0;
-  while (start <= utf8Script.size()) {
-    size_t end = utf8Script.find('\n', start);
-    if (end == std::string_view::npos) end = utf8Script.size();
-    std::string_view line = utf8Script.substr(start, end - start);
-    start = end + 1;
-    ++lineNumber;
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    if (line.empty() || line.front() == '#') continue;
-    try {
-      LoadLine(world, SplitFields(line));
-    } catch (const NetconScriptError& error) {
-      throw NetconScriptError("script line " + std::to_string(lineNumber) + ": " + error.what());
+  ForEachLine(utf8Script, [&world](const auto& fields) { LoadLine(world, fields); });
+}
+
+void UpdateNetconStatuses(FakeNetconWorld& world, std::string_view utf8Script) {
+  ForEachLine(utf8Script, [&world](const auto& fields) {
+    if (!IsConnectionLine(fields)) return;
+    const FakeConnection update = ParseConnection(fields);
+    if (FakeConnection* connection = world.FindConnection(update.guid)) {
+      connection->status = update.status;
     }
-  }
+  });
 }

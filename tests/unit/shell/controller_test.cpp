@@ -46,6 +46,10 @@ TEST_F(ControllerTest, WrongValueTypeReportsAndSkipsTheRestOfCreation) {
   EXPECT_FALSE(view.autostartChecked);
   EXPECT_EQ(view.autoStartsPosted, 0);
   EXPECT_EQ(registry.openKeys, 0);
+  // The hosted network was never prepared: starting shows no running screen.
+  EXPECT_EQ(controller->GetMsgCode(), -1);
+  controller->btnBeginClick();
+  EXPECT_TRUE(view.steps.empty());
 }
 
 TEST_F(ControllerTest, AnyRunValueChecksAutostart) {

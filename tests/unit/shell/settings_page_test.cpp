@@ -4,7 +4,9 @@
 namespace {
 
 constexpr wchar_t kLanId[] = L"{11111111-0000-0000-0000-000000000001}";
+constexpr wchar_t kLan2Id[] = L"{11111111-0000-0000-0000-000000000002}";
 constexpr wchar_t kHostedId[] = L"{22222222-0000-0000-0000-000000000001}";
+constexpr wchar_t kHosted2Id[] = L"{22222222-0000-0000-0000-000000000002}";
 
 struct SettingsPageTest : ControllerTest {
   void OpenPage(std::string_view script =
@@ -30,18 +32,41 @@ struct SettingsPageTest : ControllerTest {
 
 TEST_F(SettingsPageTest, OpeningDiscardsEditsSelectsSavedAndDisablesTheTrayItem) {
   StoreSetting(kNetworkNameValue, L"Saved1");
-  Connections("connection|{11111111-0000-0000-0000-000000000001}|LAN|Realtek|2|3|0|off|0\n");
+  StoreSetting(kInternetSideValue, kLan2Id);
+  StoreSetting(kHostedSideValue, kHosted2Id);
+  Connections(
+      "connection|{11111111-0000-0000-0000-000000000001}|LAN|Realtek|2|3|0|off|0\n"
+      "connection|{11111111-0000-0000-0000-000000000002}|LAN|Intel|2|3|0|off|0\n"
+      "connection|{22222222-0000-0000-0000-000000000001}|W|Microsoft Virtual WiFi Miniport "
+      "Adapter|2|2|0|off|0\n"
+      "connection|{22222222-0000-0000-0000-000000000002}|W|Microsoft Virtual WiFi Miniport "
+      "Adapter|2|2|0|off|0\n");
   Make().FormCreate();
+  // Picked on the page and not saved.
   view.networkName = L"edited";
+  view.SelectAdapter(AdapterList::Public, 0);
+  view.SelectAdapter(AdapterList::Private, 0);
   controller->btnSettingClick();
   EXPECT_EQ(view.networkName, L"Saved1");
+  EXPECT_EQ(view.publicList.Selected(), 1);
+  EXPECT_EQ(view.privateList.Selected(), 1);
   EXPECT_EQ(view.steps, std::vector<std::wstring>{L"home>settings"});
   EXPECT_FALSE(view.trayEnabled);
-  EXPECT_EQ(view.Texts(AdapterList::Public), std::vector<std::wstring>{L"LAN"});
 
   controller->btnSetBackClick();
   EXPECT_EQ(view.screen, FakeMainView::Screen::Home);
   EXPECT_TRUE(view.trayEnabled);
+  EXPECT_EQ(StoredText(kNetworkNameValue), L"Saved1");
+}
+
+TEST_F(SettingsPageTest, CancelPutsBackTheTextsThePageOpenedWith) {
+  StoreSetting(kNetworkNameValue, L"Saved1");
+  StoreSetting(kPasswordValue, L"savedkey1");
+  OpenPage();
+  Type(L"edited", L"editedkey");
+  controller->btnSetBackClick();
+  EXPECT_EQ(view.networkName, L"Saved1");
+  EXPECT_EQ(view.password, L"savedkey1");
   EXPECT_EQ(StoredText(kNetworkNameValue), L"Saved1");
 }
 
@@ -165,8 +190,10 @@ TEST_F(SettingsPageTest, KeyFilterLetsOnlyLettersDigitsAndBackspaceUpTo18) {
 
 TEST(SettingsRulesTest, LengthsCountUtf16CodeUnits) {
   EXPECT_EQ(Utf16Length(L"abc"), 3u);
-  EXPECT_EQ(Utf16Length(std::wstring(1, static_cast<wchar_t>(0x1F600))),
-            sizeof(wchar_t) == 2 ? 1u : 2u);
+  // One character beyond the BMP: a surrogate pair where wchar_t is 16 bits, one unit elsewhere;
+  // either way two UTF-16 code units.
+  EXPECT_EQ(Utf16Length(L"\U0001F600"), 2u);
+  EXPECT_TRUE(SettingsComplete(L"abcd\U0001F600", L"12345678"));
   EXPECT_TRUE(SettingsComplete(L"中文中文中文", L"12345678"));
   EXPECT_FALSE(SettingsComplete(L"abcdef", L"1234567"));
 }

@@ -129,6 +129,21 @@ TEST_F(SharingControlTest, NoConnectionsAtAllStartAndStopQuietly) {
   EXPECT_EQ(view.screen, FakeMainView::Screen::Home);
 }
 
+TEST_F(SharingControlTest, TheChosenConnectionStaysChosenWhenAnotherGoesDown) {
+  StoreSetting(kInternetSideValue, kLan2Id);
+  StartUp(
+      "connection|{11111111-0000-0000-0000-000000000001}|A|Realtek|2|3|0|off|0\n"
+      "connection|{11111111-0000-0000-0000-000000000002}|B|Intel|2|3|0|off|0\n"
+      "connection|{11111111-0000-0000-0000-000000000003}|VPN|WAN Miniport|2|3|0|off|0\n"
+      "connection|{22222222-0000-0000-0000-000000000001}|W|Microsoft Virtual WiFi Miniport "
+      "Adapter|2|2|0|off|0\n");
+  world.LiveConnections()[0]->status = NCS_DISCONNECTED;
+  controller->btnBeginClick();
+  // Position 1 of the shrunk list would be the VPN.
+  EXPECT_EQ(SharingLog(), (std::vector<std::wstring>{Line("EnableSharing", kLan2Id, L" 0"),
+                                                     Line("EnableSharing", kHostedId, L" 1")}));
+}
+
 TEST_F(SharingControlTest, ASelectionPastTheEndOfAShrunkListLeavesTheSideEmpty) {
   StoreSetting(kInternetSideValue, kLan2Id);
   StartUp(
@@ -140,6 +155,29 @@ TEST_F(SharingControlTest, ASelectionPastTheEndOfAShrunkListLeavesTheSideEmpty) 
   controller->btnBeginClick();
   EXPECT_EQ(controller->InternetSide(), nullptr);
   EXPECT_EQ(SharingLog(), std::vector<std::wstring>{Line("EnableSharing", kHostedId, L" 1")});
+}
+
+TEST_F(SharingControlTest, WithoutAPreparedNetworkListsPairAndSharingAreLeftAlone) {
+  // The Internet side is still shared from an earlier run; the hosted adapter is down.
+  Connections(
+      "connection|{11111111-0000-0000-0000-000000000001}|LAN|Realtek|2|3|0|public|0\n"
+      "connection|{22222222-0000-0000-0000-000000000001}|W|Microsoft Virtual WiFi Miniport "
+      "Adapter|0|2|0|off|0\n");
+  StoreSetting(kInternetSideValue, kLanId);
+  system.majorVersion = 5;
+  // An entry put there beforehand shows whether filling or selecting touched the list.
+  view.publicList.Add(L"kept", &firewall.Connections().Items(0));
+  Make().FormCreate();
+  ASSERT_EQ(controller->GetMsgCode(), 2);
+  EXPECT_EQ(view.Texts(AdapterList::Public), std::vector<std::wstring>{L"kept"});
+  EXPECT_EQ(view.publicList.Selected(), -1);
+  EXPECT_EQ(controller->InternetSide(), nullptr);
+
+  controller->FormDestroy();
+  EXPECT_TRUE(view.steps.empty());  // no stop action
+  EXPECT_TRUE(world.LogLines().empty());
+  EXPECT_TRUE(world.LiveConnections()[0]->sharingEnabled);
+  EXPECT_TRUE(Ran(L"mode=disallow"));
 }
 
 TEST_F(SharingControlTest, InternetSideThatComesUpAfterStartUpIsUsed) {

@@ -117,7 +117,8 @@ TEST_F(SharingFailureTest, EachFailedCallOfTheStartEndsItWithTheErrorBoxOnTheRun
     for (const InjectedCall& call : calls) {
       for (HRESULT result : {E_FAIL, S_FALSE}) {
         SCOPED_TRACE(Describe(call, result) + (reconnect ? " (reconnecting)" : ""));
-        RunFailing(Stage::Created, call, result, [&] { controller->btnBeginClick(); }, reconnect);
+        RunFailing(
+            Stage::Created, call, result, [&] { controller->btnBeginClick(); }, reconnect);
 
         const std::wstring error = FAILED(result) ? ErrorFor(call.method) : L"";
         EXPECT_EQ(ErrorBoxes(), Boxes(error));
@@ -126,8 +127,8 @@ TEST_F(SharingFailureTest, EachFailedCallOfTheStartEndsItWithTheErrorBoxOnTheRun
         EXPECT_TRUE(view.trayChecked);
         EXPECT_EQ(view.spinnerStarts, error.empty() ? 1 : 0);
         // Sharing is on for the pair exactly when no error was shown.
-        const bool started = Shared(Lan(), ICSSHARINGTYPE_PUBLIC) &&
-                             Shared(Hosted(), ICSSHARINGTYPE_PRIVATE);
+        const bool started =
+            Shared(Lan(), ICSSHARINGTYPE_PUBLIC) && Shared(Hosted(), ICSSHARINGTYPE_PRIVATE);
         EXPECT_EQ(started, error.empty());
         ExpectNothingLeft();
       }
@@ -164,10 +165,10 @@ TEST_F(SharingFailureTest, EachFailedCallOfTheStopShowsTheErrorBackOnTheHomeScre
       EXPECT_EQ(ErrorBoxes(), Boxes(ErrorFor(call.method)));
       EXPECT_EQ(view.screen, FakeMainView::Screen::Home);
       EXPECT_FALSE(view.trayChecked);
-      // The stop ends at the failed side, so the hosted side, switched off last, stays shared.
+      // Each side is switched off in its own attempt: only the failed one stays shared.
       const bool internetSideFailed = call.nth == calls.front().nth;
       EXPECT_EQ(Lan().sharingEnabled, internetSideFailed);
-      EXPECT_TRUE(Hosted().sharingEnabled);
+      EXPECT_EQ(Hosted().sharingEnabled, !internetSideFailed);
       // Quitting stops the hosted network all the same.
       if (quitting) {
         EXPECT_EQ(runner.commands,
@@ -177,6 +178,16 @@ TEST_F(SharingFailureTest, EachFailedCallOfTheStopShowsTheErrorBackOnTheHomeScre
       ExpectNothingLeft();
     }
   }
+}
+
+TEST_F(SharingFailureTest, AStopFailingOnBothSidesTriesBothAndShowsTheFirstError) {
+  Prepare(Stage::Started);
+  const int before = world.Calls("DisableSharing");
+  world.FailCall("DisableSharing", static_cast<HRESULT>(0x80070005u), before + 1);
+  world.FailCall("DisableSharing", E_FAIL, before + 2);
+  controller->btnStopClick();
+  EXPECT_EQ(world.Calls("DisableSharing"), before + 2);
+  EXPECT_EQ(ErrorBoxes(), Boxes(L"OLE error 80070005"));
 }
 
 TEST_F(SharingFailureTest, EachFailedCallOfTheCreationShowsTheErrorBoxAndTheWindowStillWorks) {

@@ -8,6 +8,7 @@
 #include <objbase.h>
 
 #include <string>
+#include <utility>
 
 #include "common/win32/unique_handle.h"
 #include "fakes/netcon/fake_netcon_objects.h"
@@ -44,6 +45,32 @@ std::string AnsiPath(const std::wstring& path) {
   return ansi;
 }
 
+void LogScriptError(FakeNetconWorld& world, const NetconScriptError& error) {
+  world.Log(L"script error: " + std::wstring(error.what(), error.what() + strlen(error.what())));
+}
+
+// The script file's last write time and size; a rewrite changes them.
+std::pair<ULONGLONG, DWORD> ScriptStamp(const std::wstring& path) {
+  WIN32_FILE_ATTRIBUTE_DATA data{};
+  if (!GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data)) return {0, 0};
+  const FILETIME& written = data.ftLastWriteTime;
+  return {(ULONGLONG{written.dwHighDateTime} << 32) | written.dwLowDateTime, data.nFileSizeLow};
+}
+
+// From now on, a rewritten script takes connections up or down before the next call.
+void FollowScriptRewrites(FakeNetconWorld& world, const std::wstring& script) {
+  world.SetBeforeEachCall([&world, script, stamp = ScriptStamp(script)]() mutable {
+    const auto now = ScriptStamp(script);
+    if (now == stamp) return;
+    stamp = now;
+    try {
+      UpdateNetconStatuses(world, FileBytes(script));
+    } catch (const NetconScriptError& error) {
+      LogScriptError(world, error);
+    }
+  });
+}
+
 // Starts the world anew from the environment's script; false when the script is bad.
 bool LoadWorld(FakeNetconWorld& world) {
   world.Reset();
@@ -51,10 +78,11 @@ bool LoadWorld(FakeNetconWorld& world) {
   const std::wstring script = EnvironmentValue(L"PELANTO_FAKE_NETCON_SCRIPT");
   if (script.empty()) return true;
   try {
+    FollowScriptRewrites(world, script);  // from the file as it is before reading it
     LoadNetconScript(world, FileBytes(script));
     return true;
   } catch (const NetconScriptError& error) {
-    world.Log(L"script error: " + std::wstring(error.what(), error.what() + strlen(error.what())));
+    LogScriptError(world, error);
     return false;
   }
 }
