@@ -332,6 +332,13 @@ def process_cpu_seconds(folder):
     return total / os.sysconf("SC_CLK_TCK")
 
 
+def message_box_text(caption):
+    """The texts of the shown message box with that caption (its message, its buttons), or
+    None when no such box is shown."""
+    result = run(["wine", os.path.join(WINTEST_DIR, "window_text.exe"), caption])
+    return result.stdout.decode("utf-8", "replace") if result.returncode == 0 else None
+
+
 def post_window_message(message, wparam=0):
     return run(["wine", os.path.join(WINTEST_DIR, "post_message.exe"), str(message),
                 str(wparam)]).returncode

@@ -15,8 +15,9 @@ inline std::string WordPressHead(std::string_view statusLine) {
 }
 
 inline std::string WordPressRedirect(std::string_view location) {
-  return WordPressHead("HTTP/1.0 302 Found") + "X-Redirect-By: WordPress\r\nLocation: " +
-         std::string(location) + "\r\nContent-type: text/html; charset=UTF-8\r\n\r\n";
+  return WordPressHead("HTTP/1.0 302 Found") +
+         "X-Redirect-By: WordPress\r\nLocation: " + std::string(location) +
+         "\r\nContent-type: text/html; charset=UTF-8\r\n\r\n";
 }
 
 // The page wp_die() writes around a message (given as HTML).

@@ -73,6 +73,5 @@ TEST(CommentAnswer, OnlyARedirectToANewCommentIsTaken) {
   // A plain 2xx is taken; an error page without any text still refuses.
   EXPECT_EQ(CommentRefusal(Answer(200, ok, "", "<html>thanks</html>")), std::nullopt);
   EXPECT_EQ(CommentRefusal(Answer(200, ok, "", std::string(kPageStart) + "<p> </p>")), okMessage);
-  EXPECT_EQ(CommentRefusal(Answer(500, "HTTP/1.1 500 Oops", "", "no page")),
-            L"HTTP/1.1 500 Oops");
+  EXPECT_EQ(CommentRefusal(Answer(500, "HTTP/1.1 500 Oops", "", "no page")), L"HTTP/1.1 500 Oops");
 }

@@ -47,8 +47,8 @@ class FullListener {
 
  private:
   boost::asio::io_context context_;
-  boost::asio::ip::tcp::acceptor listener_{
-      context_, {boost::asio::ip::make_address("127.0.0.1"), 0}};
+  boost::asio::ip::tcp::acceptor listener_{context_,
+                                           {boost::asio::ip::make_address("127.0.0.1"), 0}};
   std::vector<boost::asio::ip::tcp::socket> queued_;
   std::vector<boost::asio::ip::tcp::socket> accepted_;
 };
@@ -136,8 +136,9 @@ TEST(LoopbackHttp, WordPressAnswersToTheCommentReadAsTheSiteMeansThem) {
       {kCommentNeedsNameAndEmail, L"Error: Please fill the required fields."},
       {kCommentFlood,
        L"HTTP/1.0 429 Too Many Requests\r\nYou are posting comments too quickly. Slow down."},
-      {kCommentDuplicate, L"HTTP/1.0 409 Conflict\r\nDuplicate comment detected; it looks as "
-                          L"though you\u2019ve already said that!"},
+      {kCommentDuplicate,
+       L"HTTP/1.0 409 Conflict\r\nDuplicate comment detected; it looks as "
+       L"though you\u2019ve already said that!"},
   };
   RecordingServer server;
   for (const Case& c : cases) server.Answer({c.answer, true});
