@@ -333,10 +333,14 @@ def process_cpu_seconds(folder):
 
 
 def message_box_text(caption):
-    """The texts of the shown message box with that caption (its message, its buttons), or
-    None when no such box is shown."""
-    result = run(["wine", os.path.join(WINTEST_DIR, "window_text.exe"), caption])
-    return result.stdout.decode("utf-8", "replace") if result.returncode == 0 else None
+    """The texts of the shown message box with that caption (its message, its buttons), one a
+    line, or None when no such box is shown."""
+    listing = run(["wine", os.path.join(WINTEST_DIR, "window_text.exe")]).stdout
+    for box in listing.decode("utf-8", "replace").split("\x1e"):
+        texts = box.split("\x1f")
+        if texts[0] == caption:
+            return "\n".join(texts[1:])
+    return None
 
 
 def post_window_message(message, wparam=0):
