@@ -73,6 +73,7 @@ HttpAnswer ReadMessage(HttpConnection& connection, std::string& pending) {
 HttpAnswer ReadAnswer(HttpConnection& connection, std::string& pending) {
   for (;;) {
     HttpAnswer answer = ReadMessage(connection, pending);
-    if (answer.status != 100) return answer;
+    // Interim answers ("100 Continue", "103 Early Hints", ...) come before the real one.
+    if (answer.status < 100 || answer.status > 199) return answer;
   }
 }

@@ -10,7 +10,7 @@
 
 #include "common/app_error.h"
 #include "online/socket_error.h"
-#include "online/wire_text.h"
+#include "online/system_message.h"
 
 namespace asio = boost::asio;
 using tcp = asio::ip::tcp;
@@ -41,7 +41,7 @@ AppError SocketFailure(const boost::system::error_code& error) {
   for (const Known& entry : known) {
     if (error == entry.code) return SocketError(entry.number, entry.description);
   }
-  return SocketError(error.value(), WideFromBytes(error.message()));
+  return SocketError(error.value(), WideFromSystemMessage(error.message()));
 }
 
 // The socket and what the connecting thread leaves for the waiting one.

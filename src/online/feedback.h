@@ -11,6 +11,7 @@ inline constexpr int kSuggestOk = 1;
 inline constexpr int kSuggestCancel = 7;
 
 inline constexpr wchar_t kMemoPlaceholder[] = L"请输入您的宝贵意见";
+inline constexpr wchar_t kFeedbackEmpty[] = L"请先输入您的宝贵意见。";
 inline constexpr wchar_t kFeedbackTooOften[] = L"反馈过于频繁，请5分钟后再来反馈吧(*^__^*)";
 inline constexpr wchar_t kFeedbackCaption[] = L"温馨提示：";
 inline constexpr uint32_t kFeedbackMessageFlags = 0x40;  // information icon
@@ -41,7 +42,8 @@ class Feedback {
   Feedback(FeedbackWindow& window, HttpConnector& connector, std::string siteHost)
       : window_(window), connector_(connector), siteHost_(std::move(siteHost)) {}
 
-  // A failed post throws AppError for the standard error box; the throttle stays on.
+  // A memo without a remark of the user's is not sent: a hint instead, and no throttle.
+  // A failed or refused post throws AppError for the standard error box; the throttle stays on.
   void btnMinutesClick();
   void tmrcommentTimer() { window_.SetCommentTimer(false); }
   void btnSugOkClick() { window_.CloseSuggestPopup(kSuggestOk); }

@@ -4,11 +4,26 @@
 #include "online/http_request_text.h"
 #include "online/wire_text.h"
 
-std::string HttpClient::Get(std::string_view url) { return Exchange(false, ParseHttpUrl(url), {}); }
+std::string HttpClient::Get(std::string_view url) {
+  Exchange(false, ParseHttpUrl(url), {});
+  return SuccessBody();
+}
 
 std::string HttpClient::PostForm(std::string_view url, const FieldList& fields) {
+  PostFormAnswer(url, fields);
+  return SuccessBody();
+}
+
+const HttpAnswer& HttpClient::PostFormAnswer(std::string_view url, const FieldList& fields) {
   const HttpUrl parsed = ParseHttpUrl(url);
   return Exchange(true, parsed, EncodeFormBody(fields));
+}
+
+std::string HttpClient::SuccessBody() const {
+  if (!IsSuccess(lastAnswer_)) {
+    throw HttpStatusError(WideFromBytes(lastAnswer_.statusLine), lastAnswer_.body);
+  }
+  return lastAnswer_.body;
 }
 
 void HttpClient::AddExtraHeader(std::string_view name, std::string_view value) {
@@ -20,7 +35,7 @@ void HttpClient::Disconnect() {
   pending_.clear();
 }
 
-std::string HttpClient::Exchange(bool post, const HttpUrl& url, std::string_view body) {
+const HttpAnswer& HttpClient::Exchange(bool post, const HttpUrl& url, std::string_view body) {
   if (post || url.host != connectedHost_ || url.port != connectedPort_) Disconnect();
   if (!connection_) {
     connection_ = connector_.Connect(url.host, url.port);
@@ -45,8 +60,5 @@ std::string HttpClient::Exchange(bool post, const HttpUrl& url, std::string_view
     }
   }
   if (!KeepsConnection(lastAnswer_, !post)) Disconnect();
-  if (!IsSuccess(lastAnswer_)) {
-    throw HttpStatusError(WideFromBytes(lastAnswer_.statusLine), lastAnswer_.body);
-  }
-  return lastAnswer_.body;
+  return lastAnswer_;
 }

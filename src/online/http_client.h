@@ -21,6 +21,9 @@ class HttpClient {
   std::string Get(std::string_view url);
   // POST of the encoded fields over HTTP/1.0, always on a fresh connection; the body bytes.
   std::string PostForm(std::string_view url, const FieldList& fields);
+  // The same POST, for a caller that judges the answer itself: whatever its status, the
+  // answer is returned; only a failed exchange throws.
+  const HttpAnswer& PostFormAnswer(std::string_view url, const FieldList& fields);
 
   // The first header of that name in the last answer, or the empty text.
   std::string AnswerHeader(std::string_view name) const { return lastAnswer_.Header(name); }
@@ -31,7 +34,9 @@ class HttpClient {
   void AddExtraHeader(std::string_view name, std::string_view value);
 
  private:
-  std::string Exchange(bool post, const HttpUrl& url, std::string_view body);
+  const HttpAnswer& Exchange(bool post, const HttpUrl& url, std::string_view body);
+  // The last answer's body; throws HttpStatusError when the answer is not a success.
+  std::string SuccessBody() const;
   void Disconnect();
 
   HttpConnector& connector_;

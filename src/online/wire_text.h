@@ -13,3 +13,9 @@ std::string AsciiFromWide(std::wstring_view text);
 
 // Each byte as the character of the same code, for texts taken from the wire.
 std::wstring WideFromBytes(std::string_view bytes);
+
+// UTF-8 bytes as characters; each byte of a malformed sequence becomes U+FFFD.
+std::wstring WideFromUtf8(std::string_view bytes);
+
+// Appends one code point (a surrogate pair where wchar_t is 16 bits wide).
+void AppendCodePoint(char32_t c, std::wstring& out);

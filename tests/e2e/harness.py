@@ -357,6 +357,17 @@ def process_cpu_seconds(folder):
     return total / os.sysconf("SC_CLK_TCK")
 
 
+def message_box_text(caption):
+    """The texts of the shown message box with that caption (its message, its buttons), one a
+    line, or None when no such box is shown."""
+    listing = run(["wine", os.path.join(WINTEST_DIR, "window_text.exe")]).stdout
+    for box in listing.decode("utf-8", "replace").split("\x1e"):
+        texts = box.split("\x1f")
+        if texts[0] == caption:
+            return "\n".join(texts[1:])
+    return None
+
+
 def post_window_message(message, wparam=0):
     return run(["wine", os.path.join(WINTEST_DIR, "post_message.exe"), str(message),
                 str(wparam)]).returncode

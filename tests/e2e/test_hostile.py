@@ -8,7 +8,7 @@ import time
 import unittest
 
 from harness import (HOSTED_SIDE, SETTINGS_KEY, START_BUTTON, answer_message_box, reg_query,
-                     reg_set, reg_set_long_string, visible_windows)
+                     reg_set, reg_set_long_string, type_text, visible_windows)
 from test_main_job import ProgramCase
 from test_user_journeys import FEEDBACK_BUTTON, SITE_PORT, SUGGESTION_MEMO, SUGGESTION_OK
 
@@ -104,6 +104,7 @@ class HostileSiteTest(ProgramCase):
             program.click(FEEDBACK_BUTTON)
             time.sleep(1.5)
             program.click(SUGGESTION_MEMO)
+            type_text("hello")
             program.click(SUGGESTION_OK)
             self.assertTrue(answer_message_box("Pelanto", "Return", exclude=[program.window]))
             self.assertGreaterEqual(server.connections, 1)

@@ -7,9 +7,10 @@ import unittest
 from urllib.parse import unquote_plus
 
 from harness import (HOSTED_SIDE, SETTINGS_BUTTON, START_BUTTON, STOP_BUTTON, Program,
-                     Screenshot, answer_message_box, artifact_path, click_tray_icon, dark_pixels, post_window_message,
-                     press_keys, process_cpu_seconds, type_text, visible_windows, wait_until)
-from http_recorder import HttpRecorder
+                     Screenshot, answer_message_box, artifact_path, click_tray_icon, dark_pixels,
+                     message_box_text, post_window_message, press_keys, process_cpu_seconds,
+                     type_text, visible_windows, wait_until)
+from http_recorder import HttpRecorder, wordpress_error_page, wordpress_redirect
 from test_main_job import ProgramCase
 
 CLOSE_BUTTON = (321, 26)
@@ -172,26 +173,60 @@ class OnlineTest(ProgramCase):
         self.site.close()
         self.stats.close()
 
-    def test_feedback_is_posted_once_and_a_second_within_five_minutes_is_refused(self):
-        program = self.program.start()
+    def send_feedback(self, program, text=None):
+        """Opens the popup, types the text into the memo unless None, and presses "确定"."""
         program.click(FEEDBACK_BUTTON)
         time.sleep(1.5)  # the popup slides in
-        program.click(SUGGESTION_MEMO)
-        type_text("hello pelanto")
+        if text is not None:
+            program.click(SUGGESTION_MEMO)
+            type_text(text)
         program.click(SUGGESTION_OK)
+
+    def test_feedback_is_posted_once_and_a_second_within_five_minutes_is_refused(self):
+        # The site is WordPress: a taken comment is answered with a redirect to it.
+        self.site.answers.append(wordpress_redirect(
+            f"http://127.0.0.1:{SITE_PORT}/bbs/?page_id=2#comment-2"))
+        program = self.program.start()
+        self.send_feedback(program)  # the untouched placeholder
+        hint = wait_until(lambda: message_box_text("温馨提示："), 15)
+        self.assertIn("请先输入您的宝贵意见。", hint or "")
+        self.assertTrue(answer_message_box("温馨提示：", "Return"))
+        time.sleep(1.5)  # the popup slides out
+        self.assertEqual(self.site.requests, [])
+
+        self.send_feedback(program, "hello pelanto")
         self.assertTrue(wait_until(lambda: self.site.requests, 20))
         method, path, headers, body = self.site.requests[0]
         self.assertEqual((method, path), ("POST", "/bbs/wp-comments-post.php"))
         fields = dict(pair.split("=", 1) for pair in body.decode("ascii").split("&"))
         self.assertEqual(unquote_plus(fields["comment"], encoding="utf-8"), "hello pelanto")
         self.assertEqual(fields["comment_post_ID"], "2")
-
         time.sleep(1.5)  # the popup slides out
+        self.assertIsNone(message_box_text("Pelanto"), "the redirect is the site's success")
+
         program.click(FEEDBACK_BUTTON)
+        self.assertIn("反馈过于频繁", wait_until(lambda: message_box_text("温馨提示："), 15) or "")
         self.assertTrue(answer_message_box("温馨提示：", "Return"))
         time.sleep(1)
         self.assertEqual(len(self.site.requests), 1)
         self.assertEqual(program.close(), 0)
+
+    def test_a_comment_the_site_refuses_shows_why(self):
+        cases = [
+            (wordpress_error_page("HTTP/1.0 200 OK",
+                                  "<strong>Error:</strong> Please fill the required fields."),
+             "Error: Please fill the required fields."),
+            (wordpress_error_page("HTTP/1.0 429 Too Many Requests",
+                                  "You are posting comments too quickly. Slow down."),
+             "HTTP/1.0 429 Too Many Requests\r\nYou are posting comments too quickly. Slow down."),
+        ]
+        for answer, reason in cases:
+            self.site.answers.append(answer)
+            program = self.program.start()
+            self.send_feedback(program, "hello pelanto")
+            self.assertIn(reason, wait_until(lambda: message_box_text("Pelanto"), 20) or "")
+            self.assertTrue(answer_message_box("Pelanto", "Return", exclude=[program.window]))
+            self.assertEqual(program.close(), 0)
 
     def test_report_message_sends_the_usage_report(self):
         program = self.program.start()

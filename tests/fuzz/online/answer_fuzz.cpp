@@ -1,12 +1,15 @@
-// Arbitrary server answers through the answer reader, the client's answer rules and the
-// cookie store: no crash, no hang, bounded memory.
+// Arbitrary server answers through the answer reader, the client's answer rules, the comment
+// post's reading of them and the cookie store: no crash, no hang, bounded memory.
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
 #include <string>
 
 #include "common/app_error.h"
 #include "fakes/http/scripted_connector.h"
+#include "online/comment_answer.h"
 #include "online/cookie_store.h"
+#include "online/error_page.h"
 #include "online/http_client.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -25,6 +28,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     } catch (const AppError&) {
     }
   }
+
+  ScriptedConnector commentConnector;
+  commentConnector.Add({answer, chunkSize});
+  HttpClient commentClient(commentConnector);
+  try {
+    CommentRefusal(commentClient.PostFormAnswer("http://fuzz.test/bbs/c.php", FieldList()));
+  } catch (const AppError&) {
+  }
+  // The same bytes as the body of an error page: a reason of bounded length.
+  const auto reason = ErrorPageReason("<body id=\"error-page\">" + answer);
+  if (!reason || reason->size() > kErrorPageReasonLimit) std::abort();
 
   CookieStore store;
   store.Add(answer, "fuzz.test", "/dir/page");

@@ -6,6 +6,7 @@
 #include "common/app_error.h"
 #include "common/text.h"
 #include "fakes/http/scripted_connector.h"
+#include "fakes/http/wordpress_answers.h"
 #include "online/comment_form.h"
 
 using ::testing::HasSubstr;
@@ -89,19 +90,49 @@ TEST(Feedback, CancelSendsNothingAndDoesNotThrottle) {
   EXPECT_TRUE(window.messages.empty());
 }
 
-TEST(Feedback, RedirectAnswerReachesTheErrorBoxAndTheThrottleStaysOn) {
-  FakeFeedbackWindow window;
-  ScriptedConnector connector;
-  connector.Add({"HTTP/1.1 302 Found\r\nLocation: /bbs/?p=2\r\nContent-Length: 0\r\n\r\n"});
-  Feedback feedback(window, connector, "site.test");
-  try {
-    feedback.btnMinutesClick();
-    FAIL() << "the failure must reach the error box";
-  } catch (const AppError& error) {
-    EXPECT_EQ(ErrorBoxText(error.Message()), L"HTTP/1.1 302 Found.");
+TEST(Feedback, RefusalsReachTheErrorBoxAndTheThrottleStaysOn) {
+  struct Case {
+    std::string answer;
+    std::wstring box;  // empty: no box
+  };
+  const Case cases[] = {
+      {"HTTP/1.1 302 Found\r\nLocation: /bbs/?p=2\r\nContent-Length: 0\r\n\r\n",
+       L"HTTP/1.1 302 Found."},
+      {kCommentNeedsNameAndEmail, L"Error: Please fill the required fields."},
+      {kCommentTaken, L""},
+  };
+  for (const Case& c : cases) {
+    FakeFeedbackWindow window;
+    window.memo = L"hi";
+    ScriptedConnector connector;
+    connector.Add({c.answer});
+    Feedback feedback(window, connector, "site.test");
+    std::wstring box;
+    try {
+      feedback.btnMinutesClick();
+    } catch (const AppError& error) {
+      box = ErrorBoxText(error.Message());
+    }
+    EXPECT_EQ(box, c.box);
+    EXPECT_TRUE(window.timerOn);
+    EXPECT_EQ(connector.Attempts().size(), 1u);
   }
-  EXPECT_TRUE(window.timerOn);
-  EXPECT_EQ(connector.Attempts().size(), 1u);
+}
+
+TEST(Feedback, MemoWithoutARemarkSendsNothingAndShowsTheHint) {
+  for (const std::wstring& memo :
+       {std::wstring(kMemoPlaceholder), std::wstring(), std::wstring(L" \r\n\t\u3000\r\n"),
+        std::wstring(L"\r\n请输入您的宝贵意见 ")}) {
+    FakeFeedbackWindow window;
+    window.memo = memo;
+    ScriptedConnector connector;
+    Feedback feedback(window, connector, "site.test");
+    feedback.btnMinutesClick();
+    EXPECT_TRUE(connector.Attempts().empty());
+    EXPECT_FALSE(window.timerOn);
+    EXPECT_EQ(window.messages, std::vector<std::wstring>{L"请先输入您的宝贵意见。|温馨提示：|64"});
+    EXPECT_EQ(window.memo, memo);
+  }
 }
 
 TEST(Feedback, AuthorRule) {
@@ -110,8 +141,6 @@ TEST(Feedback, AuthorRule) {
   EXPECT_EQ(CommentForm(L"ZENTURA ", L"x").Value(L"author"), L"ZENTURA ");
   EXPECT_EQ(EncodeFormBody(CommentForm(L"", L"")),
             "submit=%E5%8F%91%E8%A1%A8%E8%AF%84%E8%AE%BA&comment_post_ID=2&comment_parent=0");
-  // An untouched memo sends its placeholder.
-  EXPECT_EQ(CommentForm(L"n", kMemoPlaceholder).Value(L"comment"), kMemoPlaceholder);
 }
 
 TEST(Feedback, StripLineBreaksDropsCrLfAndNulOnly) {
@@ -158,6 +187,7 @@ TEST(Feedback, QuittingDuringThePostEndsTheClickQuietly) {
     }
   } connector;
   FakeFeedbackWindow window;
+  window.memo = L"hi";
   Feedback feedback(window, connector, "site.test");
   EXPECT_NO_THROW(feedback.btnMinutesClick());
   EXPECT_TRUE(window.timerOn);

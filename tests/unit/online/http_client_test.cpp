@@ -59,6 +59,9 @@ TEST(HttpClient, SuccessfulAnswers) {
       {"HTTP/1.1 201 Created\r\nLocation: /new\r\nContent-Length: 3\r\n\r\nnew", "new"},
       {"HTTP/1.1 204 No Content\r\n\r\n", ""},
       {"HTTP/1.1 100 Continue\r\n\r\nHTTP/1.1 200 OK\r\nContent-Length: 2\r\n\r\nok", "ok"},
+      {"HTTP/1.1 102 Processing\r\n\r\nHTTP/1.1 103 Early Hints\r\nLink: </a.css>\r\n\r\n"
+       "HTTP/1.1 200 OK\r\nContent-Length: 2\r\n\r\nok",
+       "ok"},
       {"HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n3\r\nabc\r\n2;x=1\r\nde\r\n0\r\n\r\n",
        "abcde"},
       {"HTTP/1.0 200 OK\r\n\r\nuntil the end", "until the end"},
