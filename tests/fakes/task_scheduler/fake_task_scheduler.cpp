@@ -11,6 +11,8 @@
 
 #include <string>
 
+#include "fakes/static_class_factory.h"
+
 #define FAKE_TASKS_EXPORT extern "C" __declspec(dllexport)
 
 namespace {
@@ -184,31 +186,17 @@ class Service : public Object<ITaskService> {
   bool connected_ = false;
 };
 
-class ClassFactory : public IClassFactory {
- public:
-  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override {
-    if (!object) return E_POINTER;
-    *object = nullptr;
-    if (iid != IID_IUnknown && iid != IID_IClassFactory) return E_NOINTERFACE;
-    *object = static_cast<IClassFactory*>(this);
-    return S_OK;
-  }
-  // The factory is static: it lives as long as the DLL.
-  ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
-  ULONG STDMETHODCALLTYPE Release() override { return 1; }
-  HRESULT STDMETHODCALLTYPE CreateInstance(IUnknown* outer, REFIID iid, void** object) override {
-    if (!object) return E_POINTER;
-    *object = nullptr;
-    if (outer) return CLASS_E_NOAGGREGATION;
-    Service* service = new Service;
-    const HRESULT result = service->QueryInterface(iid, object);
-    service->Release();
-    return result;
-  }
-  HRESULT STDMETHODCALLTYPE LockServer(BOOL) override { return S_OK; }
-};
+HRESULT CreateService(IUnknown* outer, REFIID iid, void** object) {
+  if (!object) return E_POINTER;
+  *object = nullptr;
+  if (outer) return CLASS_E_NOAGGREGATION;
+  Service* service = new Service;
+  const HRESULT result = service->QueryInterface(iid, object);
+  service->Release();
+  return result;
+}
 
-ClassFactory factory;
+StaticClassFactory<CreateService> factory;
 
 }  // namespace
 
