@@ -30,7 +30,7 @@ class PlantedDllTest(ProgramCase):
         # Native first for these names: Wine then searches as Windows does, program folder first.
         overrides = ",".join(os.path.splitext(name)[0].lower() for name in PLANTED) + "=n,b"
         self.environment = {"WINEDLLOVERRIDES": os.environ["WINEDLLOVERRIDES"] + ";" + overrides,
-                            "WINEDEBUG": "-all,fixme+win"}
+                            "WINEDEBUG": "-all,fixme+msg"}
 
     def tearDown(self):
         super().tearDown()
