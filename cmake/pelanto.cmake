@@ -40,7 +40,8 @@ function(pelanto_library name)
 endfunction()
 
 # One test program from every .cpp file of the calling folder; registered as one ctest test.
-# Under Wine the test joins the "wine" fixture (fresh prefix and Xvfb for the run).
+# Under Wine the test joins the "wine" fixture (fresh prefix and Xvfb for the run). With
+# PELANTO_COMPILE_ONLY the program is built but not registered as a test.
 # pelanto_test_program(name [LIBS ...] [EXTRA_SOURCES ...] [DEPENDS targets...] [LABELS ...])
 function(pelanto_test_program name)
   cmake_parse_arguments(ARG "" "" "LIBS;EXTRA_SOURCES;DEPENDS;LABELS" ${ARGN})
@@ -51,6 +52,9 @@ function(pelanto_test_program name)
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gmock_main)
   if(ARG_DEPENDS)
     add_dependencies(${name} ${ARG_DEPENDS})
+  endif()
+  if(PELANTO_COMPILE_ONLY)
+    return()
   endif()
   add_test(NAME ${name} COMMAND ${name} --gtest_brief=1)
   set_tests_properties(${name} PROPERTIES TIMEOUT 900 LABELS "${ARG_LABELS}")

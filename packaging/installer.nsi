@@ -132,6 +132,9 @@ Section "Uninstall"
   !insertmacro NETSH "wlan set hostednetwork mode=disallow"
   SetOutPath "$TEMP" ; a folder in use as the current one cannot be removed
   DeleteRegValue HKCU "${RUN_KEY}" "zenTura"
+  ; The logon task beside it; none there is no error.
+  nsExec::Exec /TIMEOUT=${NETSH_TIMEOUT_MS} '"$SYSDIR\schtasks.exe" /Delete /TN Pelanto /F'
+  Pop $0
 
   Delete "$SMPROGRAMS\Pelanto.lnk"
   Delete /REBOOTOK "$INSTDIR\Pelanto.exe"

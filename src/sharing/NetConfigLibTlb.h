@@ -6,6 +6,8 @@
 
 #include <cstdint>
 
+#include "common/stdcall_check.h"
+
 #ifdef _WIN32
 #include <windows.h>
 
@@ -95,3 +97,26 @@ struct INetSharingManager : IDispatch {
   get_NetConnectionProps(INetConnection* connection,
                          IDispatch** properties) = 0;  // not called
 };
+
+static_assert(
+    AllStdcall<&INetConnection::Connect, &INetConnection::Disconnect, &INetConnection::Delete,
+               &INetConnection::Duplicate, &INetConnection::GetProperties,
+               &INetConnection::GetUiObjectClassId, &INetConnection::Rename>);
+static_assert(
+    AllStdcall<&INetSharingConfiguration::get_SharingEnabled,
+               &INetSharingConfiguration::get_SharingConnectionType,
+               &INetSharingConfiguration::DisableSharing, &INetSharingConfiguration::EnableSharing,
+               &INetSharingConfiguration::get_InternetFirewallEnabled,
+               &INetSharingConfiguration::DisableInternetFirewall,
+               &INetSharingConfiguration::EnableInternetFirewall,
+               &INetSharingConfiguration::get_EnumPortMappings,
+               &INetSharingConfiguration::AddPortMapping,
+               &INetSharingConfiguration::RemovePortMapping>);
+static_assert(AllStdcall<&INetSharingEveryConnectionCollection::get__NewEnum,
+                         &INetSharingEveryConnectionCollection::get_Count>);
+static_assert(
+    AllStdcall<
+        &INetSharingManager::get_SharingInstalled, &INetSharingManager::get_EnumPublicConnections,
+        &INetSharingManager::get_EnumPrivateConnections,
+        &INetSharingManager::get_INetSharingConfigurationForINetConnection,
+        &INetSharingManager::get_EnumEveryConnection, &INetSharingManager::get_NetConnectionProps>);

@@ -43,11 +43,16 @@ void TzenTuraMain::SaveSettings(std::wstring_view networkName, std::wstring_view
     WriteRunValue(*run);
   } else {
     run->Delete(kRunValueName);
+    ports_.logonTask.Delete();
   }
 }
 
 void TzenTuraMain::WriteRunValue(RegistryKey& runKey) {
-  WriteOrRaise(runKey, kRunValueName, RunValueText(ports_.system.ExecutablePath()));
+  const std::wstring executablePath = ports_.system.ExecutablePath();
+  WriteOrRaise(runKey, kRunValueName, RunValueText(executablePath));
+  if (!ports_.logonTask.Register(executablePath)) {
+    throw AppError(FailedToSetDataMessage(kLogonTaskDataName));
+  }
 }
 
 TNTNetConnection* TzenTuraMain::SelectedConnection(AdapterList list) const {

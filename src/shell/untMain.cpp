@@ -3,6 +3,7 @@
 #include "common/app_error.h"
 #include "shell/hosted_network.h"
 #include "shell/settings_keys.h"
+#include "shell/start_parameters.h"
 
 TzenTuraMain::TzenTuraMain(MainPorts ports, std::vector<std::wstring> parameters)
     : ports_(ports), parameters_(std::move(parameters)) {}
@@ -27,7 +28,7 @@ void TzenTuraMain::CreationSteps() {
   SelectSavedAdapters();
   const std::wstring autostart = ports_.registry.ReadString(kRunKey, kRunValueName, L"");
   if (!autostart.empty()) ports_.view.SetAutostartChecked(true);
-  if (!parameters_.empty() && parameters_.front() == L"-auto") {
+  if (IsLogonStart(parameters_)) {
     ports_.view.PostAutoStart();
     IsAuto = 1;
   } else {

@@ -9,6 +9,7 @@
 #include "shell/ansi_text.h"
 #include "shell/command_runner.h"
 #include "shell/dialogs.h"
+#include "shell/logon_task.h"
 #include "shell/main_view.h"
 #include "shell/registry.h"
 #include "shell/system_facts.h"
@@ -21,6 +22,7 @@ struct MainPorts {
   CommandRunner& commands;
   SystemFacts& system;
   Registry& registry;
+  LogonTask& logonTask;
   Dialogs& dialogs;
   MainView& view;
   AnsiText& ansi;
@@ -92,6 +94,7 @@ class TzenTuraMain {
   void SetSharing(TNTNetConnection* internetSide, TNTNetConnection* hostedSide, bool enable);
   void StartSequence();
   void AskForAutostart();
+  // The Run value and, beside it, the logon task.
   void WriteRunValue(RegistryKey& runKey);
   // The connection of the list's selected entry; null without one.
   TNTNetConnection* SelectedConnection(AdapterList list) const;

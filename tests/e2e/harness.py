@@ -9,14 +9,21 @@ import subprocess
 import tempfile
 import time
 import uuid
+from xml.etree import ElementTree
 
 SESSION_FILE = os.environ.get("PELANTO_WINE_SESSION", "")
 BUILD_DIR = os.environ.get("PELANTO_BUILD_DIR", "")
 WINTEST_DIR = os.environ.get("PELANTO_WINTEST_DIR", "")
 NETSHELL_DIR = os.environ.get("PELANTO_NETSHELL_DIR", "")
 NETCON_DLL = os.environ.get("PELANTO_NETCON_DLL", "")
+TASKS_DLL = os.environ.get("PELANTO_TASKS_DLL", "")
+# A 32-bit build on 64-bit Wine has syswow64 for its system folder and the registry's 32-bit view.
+WOW64 = os.environ.get("PELANTO_POINTER_BITS") == "32"
+REGISTRY_VIEW = ["/reg:32"] if WOW64 else []
 
 SHARING_MANAGER_KEY = r"HKLM\Software\Classes\CLSID\{5C63C1AD-3956-4FF8-8486-40034758315B}"
+TASK_SCHEDULER_KEY = r"HKLM\Software\Classes\CLSID\{0F87369F-A4E5-4CFC-BD3E-73E6154572DD}"
+TASK_NAMESPACE = {"t": "http://schemas.microsoft.com/windows/2004/02/mit/task"}
 SETTINGS_KEY = r"HKCU\Software\zenTura"
 RUN_KEY = r"HKCU\Software\Microsoft\Windows\CurrentVersion\Run"
 
@@ -36,6 +43,7 @@ QR_BADGE = (175, 377)
 QR_PANEL = (174, 100)
 NAME_BOX = (174, 77)
 PASSWORD_BOX = (174, 109)
+AUTOSTART_BOX = (174, 148)
 # Rectangles (left, top, width, height).
 QR_IMAGE = (76, 130, 195, 166)
 RUNNING_NAME = (79, 46, 193, 35)
@@ -78,7 +86,7 @@ def wait_until(condition, seconds=20.0, step=0.1):
 
 def reg_query(key, name):
     """The value's data as text, or None when the value or key is missing."""
-    result = run(["wine", "reg", "query", key, "/v", name])
+    result = run(["wine", "reg", "query", key, "/v", name, *REGISTRY_VIEW])
     if result.returncode != 0:
         return None
     text = result.stdout.decode("gbk", "replace")
@@ -92,15 +100,16 @@ def reg_query(key, name):
 
 
 def reg_delete_key(key):
-    run(["wine", "reg", "delete", key, "/f"])
+    run(["wine", "reg", "delete", key, "/f", *REGISTRY_VIEW])
 
 
 def reg_delete_value(key, name):
-    run(["wine", "reg", "delete", key, "/v", name, "/f"])
+    run(["wine", "reg", "delete", key, "/v", name, "/f", *REGISTRY_VIEW])
 
 
 def reg_set(key, name, data, kind="REG_SZ"):
-    result = run(["wine", "reg", "add", key, "/v", name, "/t", kind, "/d", data, "/f"])
+    result = run(["wine", "reg", "add", key, "/v", name, "/t", kind, "/d", data, "/f",
+                  *REGISTRY_VIEW])
     assert result.returncode == 0, result.stderr
 
 
@@ -113,7 +122,7 @@ def reg_set_long_string(key, name, data):
     with tempfile.NamedTemporaryFile("wb", suffix=".reg", delete=False) as out:
         out.write(b"\xff\xfe" + text.encode("utf-16-le"))
     try:
-        result = run(["wine", "reg", "import", windows_path(out.name)])
+        result = run(["wine", "reg", "import", windows_path(out.name), *REGISTRY_VIEW])
         assert result.returncode == 0, result.stderr
     finally:
         os.unlink(out.name)
@@ -201,15 +210,25 @@ def answer_message_box(caption, key, exclude=(), keep_as=None):
 
 # --- the program and its fake surroundings
 
+def system_folder():
+    return os.path.join(os.environ["WINEPREFIX"], "drive_c", "windows",
+                        "syswow64" if WOW64 else "system32")
+
+
 class Program:
-    """One Pelanto.exe in a folder of its own, beside the fake netsh and NetShell.dll, with the
-    fake home-networking world registered for it."""
+    """One Pelanto.exe in a folder of its own, beside the fake netsh, with the fake NetShell.dll
+    in the system folder and the fake home-networking world and Task Scheduler registered for
+    it."""
 
     def __init__(self, world=SCRIPTED_PAIR, arguments=()):
         self.folder = tempfile.mkdtemp(prefix="pelanto-e2e-")
-        for source in (os.path.join(BUILD_DIR, "Pelanto.exe"), os.path.join(WINTEST_DIR, "netsh.exe"),
-                       os.path.join(NETSHELL_DIR, "NetShell.dll")):
+        for source in (os.path.join(BUILD_DIR, "Pelanto.exe"), os.path.join(WINTEST_DIR, "netsh.exe")):
             shutil.copy(source, self.folder)
+        shutil.copy(os.path.join(NETSHELL_DIR, "NetShell.dll"), system_folder())
+        self.tasks_dir = os.path.join(self.folder, "tasks")
+        os.mkdir(self.tasks_dir)
+        reg_set(TASK_SCHEDULER_KEY + r"\InprocServer32", "", windows_path(TASKS_DLL))
+        reg_set(TASK_SCHEDULER_KEY + r"\InprocServer32", "ThreadingModel", "Both")
         self.netsh_dir = os.path.join(self.folder, "netsh")
         os.mkdir(self.netsh_dir)
         self.netcon_dir = os.path.join(self.folder, "netcon")
@@ -235,13 +254,16 @@ class Program:
         env["PELANTO_NETSH_DIR"] = windows_path(self.netsh_dir)
         env["PELANTO_FAKE_NETCON_SCRIPT"] = windows_path(os.path.join(self.netcon_dir, "script.txt"))
         env["PELANTO_FAKE_NETCON_LOG"] = windows_path(os.path.join(self.netcon_dir, "log.txt"))
+        env["PELANTO_FAKE_TASKS_DIR"] = windows_path(self.tasks_dir)
         return env
 
-    def start(self, expect_window=True):
+    def start(self, expect_window=True, extra_environment=None, stderr=subprocess.DEVNULL):
+        env = self.environment()
+        env.update(extra_environment or {})
         self.process = subprocess.Popen(
             ["wine", os.path.join(self.folder, "Pelanto.exe"), *self.arguments],
-            cwd=self.folder, env=self.environment(), stdin=subprocess.DEVNULL,
-            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            cwd=self.folder, env=env, stdin=subprocess.DEVNULL,
+            stdout=subprocess.DEVNULL, stderr=stderr)
         if expect_window:
             self.wait_for_window(40)
         return self
@@ -284,6 +306,11 @@ class Program:
     def wait_netsh(self, text, seconds=20):
         return wait_until(lambda: text in self.netsh_log(), seconds)
 
+    def task_definition(self, name="Pelanto"):
+        """The parsed XML the fake Task Scheduler holds for the task, or None."""
+        path = os.path.join(self.tasks_dir, name + ".xml")
+        return ElementTree.parse(path).getroot() if os.path.exists(path) else None
+
     def close(self):
         """Sends the window WM_CLOSE (taskkill without /f), as the tray's quit does, and waits
         for the program's end."""
@@ -305,6 +332,11 @@ class Program:
     def remove(self):
         self.kill()
         reg_delete_key(SHARING_MANAGER_KEY)
+        # The fake Task Scheduler stays registered: nothing here wants the prefix's own.
+        try:
+            os.unlink(os.path.join(system_folder(), "NetShell.dll"))
+        except OSError:
+            pass
         shutil.rmtree(self.folder, ignore_errors=True)
 
 

@@ -6,9 +6,9 @@ import tempfile
 import time
 import unittest
 
-from harness import (CLIENT_SIZE, HOSTED_SIDE, INTERNET_SIDE, NAME_BOX, PASSWORD_BOX, QR_BADGE,
+from harness import (AUTOSTART_BOX, CLIENT_SIZE, HOSTED_SIDE, INTERNET_SIDE, NAME_BOX, PASSWORD_BOX, QR_BADGE,
                      QR_IMAGE, QR_PANEL, RUN_KEY, RUNNING_NAME, RUNNING_PASSWORD, SETTINGS_BUTTON, SETTINGS_KEY,
-                     START_BUTTON, STOP_BUTTON, Program, Screenshot, answer_message_box,
+                     START_BUTTON, STOP_BUTTON, TASK_NAMESPACE, Program, Screenshot, answer_message_box,
                      decode_qr, fresh_account, press_keys, reg_query, reg_set, type_text,
                      unique_name, visible_windows, wait_until)
 
@@ -116,7 +116,7 @@ class SharingTest(ProgramCase):
         self.assertIn(f"DisableSharing {INTERNET_SIDE}", program.netcon_log())
         self.assertEqual(program.close(), 0)
 
-    def test_first_start_asks_for_autostart_and_yes_writes_the_logon_value(self):
+    def test_autostart_yes_writes_the_logon_value_and_task_and_unchecking_removes_both(self):
         program = self.program.start()
         program.click(START_BUTTON)
         self.assertTrue(answer_message_box("温馨提示：", "Return"))
@@ -124,7 +124,37 @@ class SharingTest(ProgramCase):
         value = reg_query(RUN_KEY, "zenTura")
         self.assertIsNotNone(value)
         self.assertTrue(value.startswith('"') and value.endswith('Pelanto.exe" -auto'), value)
+        self.check_logon_task(program.task_definition(), value[:-len(" -auto")])
+
+        program.click(STOP_BUTTON)
+        self.settle()
+        program.click(SETTINGS_BUTTON)
+        self.settle()
+        program.click(AUTOSTART_BOX)
+        press_keys("Return")
+        self.settle()
+        self.assertIsNone(reg_query(RUN_KEY, "zenTura"))
+        self.assertIsNone(program.task_definition())
         self.assertEqual(program.close(), 0)
+
+    def check_logon_task(self, task, quoted_program):
+        self.assertIsNotNone(task, "no task registered")
+        ns = TASK_NAMESPACE
+        self.assertEqual(task.tag, "{%s}Task" % ns["t"])
+        text = lambda path: (task.findtext(path, namespaces=ns) or "").strip()
+        self.assertEqual(text("t:Triggers/t:LogonTrigger/t:Enabled"), "true")
+        user = text("t:Triggers/t:LogonTrigger/t:UserId")
+        self.assertRegex(user, r"^[^\\]+\\[^\\]+$")  # DOMAIN\user
+        self.assertEqual(len(task.findall("t:Triggers/*", ns)), 1)
+        self.assertEqual(text("t:Principals/t:Principal/t:LogonType"), "InteractiveToken")
+        self.assertEqual(text("t:Principals/t:Principal/t:RunLevel"), "HighestAvailable")
+        self.assertEqual(text("t:Actions/t:Exec/t:Command").lower(), quoted_program.lower())
+        self.assertEqual(text("t:Actions/t:Exec/t:Arguments"), "-auto")
+        self.assertEqual(len(task.findall("t:Actions/*", ns)), 1)
+        self.assertEqual(text("t:Settings/t:DisallowStartIfOnBatteries"), "false")
+        self.assertEqual(text("t:Settings/t:StopIfGoingOnBatteries"), "false")
+        self.assertEqual(text("t:Settings/t:ExecutionTimeLimit"), "PT0S")
+        self.assertEqual(text("t:Settings/t:MultipleInstancesPolicy"), "IgnoreNew")
 
     def test_autostart_question_answered_no_leaves_no_logon_value(self):
         program = self.program.start()

@@ -14,3 +14,10 @@ HMODULE LoadSystemLibrary(const wchar_t* fileName) {
   path += fileName;
   return LoadLibraryExW(path.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
 }
+
+void RestrictDllSearchToSystemFolder() {
+  using SetDefaultDllDirectoriesRoutine = BOOL(WINAPI*)(DWORD);
+  const auto setDefault = FindRoutine<SetDefaultDllDirectoriesRoutine>(
+      GetModuleHandleW(L"kernel32.dll"), "SetDefaultDllDirectories");
+  if (setDefault) setDefault(LOAD_LIBRARY_SEARCH_SYSTEM32);
+}

@@ -3,6 +3,7 @@
 #include <shellapi.h>
 
 #include "common/text.h"
+#include "common/win32/system_library.h"
 
 namespace {
 
@@ -11,11 +12,9 @@ DWORD ReadOsMajorVersion() {
   using RtlGetVersionFn = LONG(WINAPI*)(OSVERSIONINFOW*);
   OSVERSIONINFOW info{};
   info.dwOSVersionInfoSize = sizeof(info);
-  if (HMODULE ntdll = GetModuleHandleW(L"ntdll.dll")) {
-    auto getVersion =
-        reinterpret_cast<RtlGetVersionFn>(reinterpret_cast<void*>(GetProcAddress(ntdll, "RtlGetVersion")));
-    if (getVersion && getVersion(&info) == 0) return info.dwMajorVersion;
-  }
+  const auto getVersion =
+      FindRoutine<RtlGetVersionFn>(GetModuleHandleW(L"ntdll.dll"), "RtlGetVersion");
+  if (getVersion && getVersion(&info) == 0) return info.dwMajorVersion;
   return 0;
 }
 

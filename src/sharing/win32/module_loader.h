@@ -2,7 +2,7 @@
 
 #include "sharing/NetShell.h"
 
-// LoadLibraryW, GetProcAddress and FreeLibrary.
+// The library from the system folder only, its routine by name, FreeLibrary.
 class SystemModuleLoader : public ModuleLoader {
  public:
   uintptr_t Load(const std::wstring& fileName) override;

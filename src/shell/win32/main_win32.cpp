@@ -1,14 +1,17 @@
 #include <windows.h>
-
+// shellapi.h needs windows.h first.
 #include <shellapi.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "common/win32/helpers.h"
+#include "common/win32/system_library.h"
+#include "sharing/win32/sharing_startup.h"
+#include "shell/start_parameters.h"
 #include "shell/win32/main_window_win32.h"
 #include "shell/win32/single_instance_win32.h"
-#include "sharing/win32/sharing_startup.h"
 
 namespace {
 
@@ -35,16 +38,21 @@ int RunMessageLoop() {
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+  // Before any DLL is loaded: none from the program's folder or the current one.
+  RestrictDllSearchToSystemFolder();
   // NetShell.dll, then COM on this thread; undone last, after the window and its components.
   SharingStartup sharing;
   OsMajorVersion();  // read once, at start
 
+  std::vector<std::wstring> parameters = CommandLineParameters();
   if (!CheckSingleInstance()) {
+    // Without UAC both the Run value and the logon task start a copy: the second goes quietly.
+    if (IsLogonStart(parameters)) return 0;
     MessageBoxW(nullptr, L"《Pelanto》已经启动！", L"提示", MB_OK | MB_ICONINFORMATION);
     return 0;
   }
   {
-    MainWindow window(sharing.Platform(), CommandLineParameters());
+    MainWindow window(sharing.Platform(), std::move(parameters));
     if (window.Create(instance)) {
       RunMessageLoop();
       window.Destroy();

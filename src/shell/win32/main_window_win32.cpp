@@ -2,6 +2,7 @@
 
 #include "common/app_error.h"
 #include "common/win32/helpers.h"
+#include "common/win32/system_library.h"
 #include "online/hosts.h"
 #include "online/win32/window_wait_win32.h"
 #include "shell/win32/app_icon_resource.h"
@@ -11,12 +12,22 @@ namespace {
 
 constexpr wchar_t kTrayTooltip[] = L"pelanto";
 
+// The window runs elevated, and Windows drops what a program of lower rights (Explorer among
+// them) posts to it unless the window lets that message in.
+void AllowFromAnySender(HWND window, UINT message) {
+  using ChangeWindowMessageFilterExRoutine = BOOL(WINAPI*)(HWND, UINT, DWORD, PCHANGEFILTERSTRUCT);
+  static const auto allow = FindRoutine<ChangeWindowMessageFilterExRoutine>(
+      GetModuleHandleW(L"user32.dll"), "ChangeWindowMessageFilterEx");
+  if (allow && message != 0) allow(window, message, MSGFLT_ALLOW, nullptr);
+}
+
 }  // namespace
 
 MainWindow::MainWindow(SharingPlatform& sharing, std::vector<std::wstring> parameters)
     : firewall_(sharing),
-      controller_(MainPorts{commands_, system_, registry_, dialogs_, *this, ansi_, firewall_},
-                  std::move(parameters)),
+      controller_(
+          MainPorts{commands_, system_, registry_, logonTask_, dialogs_, *this, ansi_, firewall_},
+          std::move(parameters)),
       connector_(WindowThreadWaits()),
       feedback_(*this, connector_, SiteHost()) {}
 
@@ -48,6 +59,10 @@ bool MainWindow::Create(HINSTANCE instance) {
   window_->onMessage = [this](UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     return HandleMessage(message, wParam, lParam, result);
   };
+  // A restarted Explorer announces its new taskbar, and the tray icon is added again; other
+  // programs may ask for the usage report.
+  AllowFromAnySender(window_->Handle(), RegisterWindowMessageW(L"TaskbarCreated"));
+  AllowFromAnySender(window_->Handle(), kSendReportMessage);
 
   controller_.FormCreate();
   window_->Show(true);

@@ -15,6 +15,7 @@
 #include "shell/adapter_list_model.h"
 #include "shell/main_view.h"
 #include "shell/untMain.h"
+#include "shell/win32/logon_task_win32.h"
 #include "shell/win32/platform_ports_win32.h"
 #include "toolkit/font.h"
 #include "toolkit/win32/gdi_objects.h"
@@ -120,6 +121,7 @@ class MainWindow : public MainView, private FeedbackWindow {
   WindowsCommandRunner commands_;
   WindowsSystemFacts system_;
   WindowsRegistry registry_;
+  WindowsLogonTask logonTask_;
   WindowsDialogs dialogs_;
   WindowsAnsiText ansi_;
   TNTFirewall firewall_;

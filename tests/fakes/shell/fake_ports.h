@@ -12,6 +12,7 @@
 #include "shell/ansi_text.h"
 #include "shell/command_runner.h"
 #include "shell/dialogs.h"
+#include "shell/logon_task.h"
 #include "shell/main_view.h"
 #include "shell/registry.h"
 #include "shell/system_facts.h"
@@ -65,6 +66,25 @@ class FakeRegistry : public Registry {
   bool failOpen = false;
   std::wstring failWriteOf;  // the value name whose write fails
   int openKeys = 0;          // keys opened and not yet closed
+};
+
+// The logon task as present or not, with the program it starts.
+class FakeLogonTask : public LogonTask {
+ public:
+  bool Register(std::wstring_view executablePath) override {
+    if (failRegister) return false;
+    registered = true;
+    program = executablePath;
+    return true;
+  }
+  void Delete() override {
+    registered = false;
+    ++deletions;
+  }
+  bool registered = false;
+  std::wstring program;
+  bool failRegister = false;
+  int deletions = 0;
 };
 
 class FakeDialogs : public Dialogs {

@@ -31,7 +31,8 @@ struct ControllerTest : ::testing::Test {
   }
   TzenTuraMain& Make(std::vector<std::wstring> parameters = {}) {
     controller = std::make_unique<TzenTuraMain>(
-        MainPorts{runner, system, registry, dialogs, view, ansi, firewall}, std::move(parameters));
+        MainPorts{runner, system, registry, logonTask, dialogs, view, ansi, firewall},
+        std::move(parameters));
     return *controller;
   }
   void StoreSetting(const wchar_t* name, std::wstring text, bool isString = true) {
@@ -62,6 +63,7 @@ struct ControllerTest : ::testing::Test {
   FakeCommandRunner runner;
   FakeSystemFacts system;
   FakeRegistry registry;
+  FakeLogonTask logonTask;
   FakeDialogs dialogs;
   FakeMainView view;
   FakeAnsiText ansi;

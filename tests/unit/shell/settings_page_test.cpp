@@ -113,6 +113,8 @@ TEST_F(SettingsPageTest, SavingStoresEverythingRestartsTheNetworkAndReturnsHome)
   ASSERT_NE(Stored(kRunKey, kRunValueName), nullptr);
   EXPECT_EQ(Stored(kRunKey, kRunValueName)->text,
             L"\"C:\\My Programs\\Pelanto 2\\Pelanto.exe\" -auto");
+  EXPECT_TRUE(logonTask.registered);
+  EXPECT_EQ(logonTask.program, L"C:\\My Programs\\Pelanto 2\\Pelanto.exe");
   EXPECT_TRUE(Ran(L"mode=allow ssid=abcdef key=12345678"));
   EXPECT_TRUE(Ran(L"start hostednetwork"));
   EXPECT_EQ(controller->GetMsgCode(), 0);
@@ -121,7 +123,7 @@ TEST_F(SettingsPageTest, SavingStoresEverythingRestartsTheNetworkAndReturnsHome)
   EXPECT_EQ(registry.openKeys, 0);
 }
 
-TEST_F(SettingsPageTest, UncheckedAutostartDeletesTheRunValueAndMissingIsFine) {
+TEST_F(SettingsPageTest, UncheckedAutostartDeletesTheRunValueAndTheTaskAndMissingIsFine) {
   OpenPage();
   Type(L"abcdef", L"12345678");
   controller->btnSetSaveClick();
@@ -129,9 +131,12 @@ TEST_F(SettingsPageTest, UncheckedAutostartDeletesTheRunValueAndMissingIsFine) {
   EXPECT_EQ(Stored(kRunKey, kRunValueName), nullptr);
 
   registry.keys[kRunKey][kRunValueName] = {true, L"old"};
+  logonTask.registered = true;
   controller->btnSettingClick();
   controller->btnSetSaveClick();
   EXPECT_EQ(Stored(kRunKey, kRunValueName), nullptr);
+  EXPECT_FALSE(logonTask.registered);
+  EXPECT_EQ(logonTask.deletions, 2);
 }
 
 TEST_F(SettingsPageTest, EmptyListsStoreEmptyIdentifiers) {
@@ -156,6 +161,21 @@ TEST_F(SettingsPageTest, FailedWriteStopsAtThatValueAndKeepsThePageOpen) {
   EXPECT_TRUE(runner.commands.empty());
   EXPECT_EQ(view.screen, FakeMainView::Screen::Settings);
   EXPECT_FALSE(view.trayEnabled);
+  EXPECT_EQ(registry.openKeys, 0);
+}
+
+TEST_F(SettingsPageTest, FailedTaskRegistrationIsAWriteErrorAfterTheRunValue) {
+  OpenPage();
+  Type(L"abcdef", L"12345678");
+  view.autostartChecked = true;
+  logonTask.failRegister = true;
+  controller->btnSetSaveClick();
+  ASSERT_EQ(dialogs.shown.size(), 1u);
+  EXPECT_EQ(dialogs.shown[0].kind, L"error");
+  EXPECT_EQ(dialogs.shown[0].text, L"Failed to set data for 'Pelanto task'");
+  EXPECT_NE(Stored(kRunKey, kRunValueName), nullptr);
+  EXPECT_TRUE(runner.commands.empty());
+  EXPECT_EQ(view.screen, FakeMainView::Screen::Settings);
   EXPECT_EQ(registry.openKeys, 0);
 }
 

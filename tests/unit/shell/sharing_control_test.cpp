@@ -224,7 +224,8 @@ TEST_F(SharingControlTest, StartMessagesByMsgCode) {
     facts.majorVersion = testCase.majorVersion;
     dialogs.shown.clear();
     view.autostartChecked = true;
-    TzenTuraMain main(MainPorts{commands, facts, registry, dialogs, view, ansi, firewall}, {});
+    TzenTuraMain main(
+        MainPorts{commands, facts, registry, logonTask, dialogs, view, ansi, firewall}, {});
     main.FormCreate();
     main.btnBeginClick();
     if (testCase.message.empty()) {
@@ -269,6 +270,7 @@ TEST_F(SharingControlTest, AutostartQuestionWritesTheRunValueOnlyOnOk) {
   EXPECT_EQ(dialogs.shown[0].text, L"你需要让电脑自动开启WIFI功能吗？");
   EXPECT_EQ(dialogs.shown[0].caption, L"温馨提示：");
   EXPECT_EQ(Stored(kRunKey, kRunValueName), nullptr);
+  EXPECT_FALSE(logonTask.registered);
   EXPECT_FALSE(view.autostartChecked);
   EXPECT_EQ(view.screen, FakeMainView::Screen::Running);  // started anyway
 
@@ -279,6 +281,8 @@ TEST_F(SharingControlTest, AutostartQuestionWritesTheRunValueOnlyOnOk) {
   ASSERT_NE(Stored(kRunKey, kRunValueName), nullptr);
   EXPECT_EQ(Stored(kRunKey, kRunValueName)->text,
             L"\"C:\\Program Files\\Pelanto\\Pelanto.exe\" -auto");
+  EXPECT_TRUE(logonTask.registered);
+  EXPECT_EQ(logonTask.program, L"C:\\Program Files\\Pelanto\\Pelanto.exe");
   EXPECT_TRUE(view.autostartChecked);
   // Only the Run value: the other settings are not saved.
   EXPECT_TRUE(registry.keys[kSettingsKey].empty());

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cctype>
+#include <set>
 #include <string>
 
 #include "win/support/win_test_support.h"
@@ -103,4 +105,30 @@ TEST_F(ProgramResources, VersionBlockAndIconGroupArePresent) {
   EXPECT_FALSE(Resource(RT_VERSION, MAKEINTRESOURCEW(1)).empty());
   EXPECT_GE(CountNames(RT_GROUP_ICON), 1);
   EXPECT_GE(CountNames(RT_ICON), 1);
+}
+
+// An elevated program must not load a DLL planted beside it: at load time it may import only
+// DLLs that Windows 7 to 11 protect as known DLLs; the rest it takes from the system folder.
+TEST_F(ProgramResources, ImportsOnlyKnownDlls) {
+  // Mapped as an image: the low bits of the handle only mark it as such.
+  const auto* base = reinterpret_cast<const BYTE*>(reinterpret_cast<ULONG_PTR>(module_) &
+                                                   ~static_cast<ULONG_PTR>(3));
+  const auto* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(base);
+  const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS*>(base + dos->e_lfanew);
+  const IMAGE_DATA_DIRECTORY& directory =
+      nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
+  ASSERT_NE(directory.VirtualAddress, 0u);
+  const std::set<std::string> known = {"advapi32.dll", "comdlg32.dll", "gdi32.dll",
+                                       "imm32.dll",    "kernel32.dll", "msvcrt.dll",
+                                       "ole32.dll",    "oleaut32.dll", "rpcrt4.dll",
+                                       "shell32.dll",  "shlwapi.dll",  "user32.dll",
+                                       "ws2_32.dll"};
+  int imports = 0;
+  for (auto* entry = reinterpret_cast<const IMAGE_IMPORT_DESCRIPTOR*>(base + directory.VirtualAddress);
+       entry->Name != 0; ++entry, ++imports) {
+    std::string name = reinterpret_cast<const char*>(base + entry->Name);
+    for (char& c : name) c = static_cast<char>(tolower(static_cast<unsigned char>(c)));
+    EXPECT_TRUE(known.count(name)) << name << " is no known DLL";
+  }
+  EXPECT_GT(imports, 3);
 }

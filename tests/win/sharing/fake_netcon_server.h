@@ -30,5 +30,5 @@ class FakeNetconServer {
 // Removes any registration of CLSID_NetSharingManager: the bare system of a fresh prefix.
 void UnregisterFakeNetconServer();
 
-// The folder that holds the fake NetShell.dll, for SetDllDirectoryW.
+// The folder where the fake NetShell.dll is built.
 std::wstring FakeNetShellFolder();

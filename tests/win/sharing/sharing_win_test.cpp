@@ -13,6 +13,7 @@
 #include "sharing/win32/sharing_startup.h"
 #include "unit/sharing/error_of.h"
 #include "win/sharing/fake_netcon_server.h"
+#include "win/support/win_test_support.h"
 
 namespace {
 
@@ -29,13 +30,17 @@ constexpr char kWorld[] =
 class Startup {
  public:
   explicit Startup(bool withNetShell) {
-    if (withNetShell) SetDllDirectoryW(FakeNetShellFolder().c_str());
+    if (withNetShell) {
+      netShell_.emplace(FakeNetShellFolder() + L"\\NetShell.dll", L"NetShell.dll");
+      EXPECT_TRUE(netShell_->Placed());
+    }
     startup_.emplace();
-    SetDllDirectoryW(nullptr);
   }
   SharingPlatform& Platform() { return startup_->Platform(); }
 
  private:
+  // The system's library is looked for in the system folder only.
+  std::optional<SystemFolderDll> netShell_;
   std::optional<SharingStartup> startup_;
 };
 

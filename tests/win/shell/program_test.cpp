@@ -33,11 +33,15 @@ class ProgramTest : public ::testing::Test {
 
 }  // namespace
 
-TEST_F(ProgramTest, SecondCopyIsRefusedAndAFreshOneStartsAfterQuit) {
+TEST_F(ProgramTest, SecondCopyIsRefusedOrSilentUnderAutoAndAFreshOneStartsAfterQuit) {
   auto first = Launch();
   HWND window = MainWindowOf(*first);
   ASSERT_NE(window, nullptr);
   EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(window) != FALSE; }));
+
+  // The logon start twice (Run value and task, where UAC is off): the second ends silently.
+  auto silent = Launch(L"-auto");
+  EXPECT_EQ(silent->Wait(), 0);
 
   auto second = Launch();
   const MessageBoxSeen box = WaitForMessageBox(L"提示", second->Id());

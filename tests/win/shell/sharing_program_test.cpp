@@ -5,7 +5,8 @@
 #include "win/sharing/fake_netcon_server.h"
 
 // The whole program switching sharing on and off for a scripted pair of connections, through
-// the real COM path (the fake world registered as the sharing manager) and the fake NetShell.dll.
+// the real COM path (the fake world registered as the sharing manager) and the fake NetShell.dll
+// in the system folder.
 
 namespace {
 
@@ -26,8 +27,7 @@ class SharingProgramTest : public ::testing::Test {
         CopyFileW((build + L"Pelanto.exe").c_str(), folder_.File(L"Pelanto.exe").c_str(), FALSE));
     ASSERT_TRUE(CopyFileW((WinTestDirectory() + L"netsh.exe").c_str(),
                           folder_.File(L"netsh.exe").c_str(), FALSE));
-    ASSERT_TRUE(CopyFileW((FakeNetShellFolder() + L"\\NetShell.dll").c_str(),
-                          folder_.File(L"NetShell.dll").c_str(), FALSE));
+    ASSERT_TRUE(netShell_.Placed());
     RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\zenTura");
     // Autostart already on: the start asks no question.
     RegKey run;
@@ -50,6 +50,7 @@ class SharingProgramTest : public ::testing::Test {
 
   NetshScript netsh_;
   FakeNetconServer server_{kPair};
+  SystemFolderDll netShell_{FakeNetShellFolder() + L"\\NetShell.dll", L"NetShell.dll"};
   TempFolder folder_;
 };
 

@@ -34,6 +34,18 @@ TempFolder::~TempFolder() {
   RemoveDirectoryW(path_.c_str());
 }
 
+SystemFolderDll::SystemFolderDll(const std::wstring& sourcePath, const std::wstring& name) {
+  wchar_t folder[MAX_PATH];
+  const UINT length = GetSystemDirectoryW(folder, MAX_PATH);
+  if (length == 0 || length >= MAX_PATH) return;
+  path_ = std::wstring(folder, length) + L"\\" + name;
+  placed_ = CopyFileW(sourcePath.c_str(), path_.c_str(), FALSE) != FALSE;
+}
+
+SystemFolderDll::~SystemFolderDll() {
+  if (placed_) DeleteFileW(path_.c_str());
+}
+
 std::string ReadFileBytes(const std::wstring& path) {
   HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                             OPEN_EXISTING, 0, nullptr);

@@ -28,6 +28,21 @@ class TempFolder {
   std::wstring path_;
 };
 
+// A DLL copied into the prefix's system folder (the one place the program loads system DLLs
+// from) for the object's life.
+class SystemFolderDll {
+ public:
+  SystemFolderDll(const std::wstring& sourcePath, const std::wstring& name);
+  ~SystemFolderDll();
+  SystemFolderDll(const SystemFolderDll&) = delete;
+  SystemFolderDll& operator=(const SystemFolderDll&) = delete;
+  bool Placed() const { return placed_; }
+
+ private:
+  std::wstring path_;
+  bool placed_ = false;
+};
+
 std::string ReadFileBytes(const std::wstring& path);
 void WriteFileBytes(const std::wstring& path, const std::string& bytes);
 std::vector<std::string> ReadLines(const std::wstring& path);

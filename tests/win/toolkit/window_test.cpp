@@ -158,21 +158,32 @@ TEST_F(WindowTest, PressOnTheBackgroundDragsTheWindow) {
   EXPECT_EQ(after.top - before.top, 20);
 }
 
+// A visible owned window of this thread other than `except`. The callback is a named WINAPI
+// function: a lambda converts only to a default-convention pointer, which x86 tells apart.
+struct OwnedWindowSearch {
+  HWND except;
+  HWND found;
+};
+BOOL CALLBACK NoteVisibleOwnedWindow(HWND hwnd, LPARAM p) {
+  auto* search = reinterpret_cast<OwnedWindowSearch*>(p);
+  if (hwnd != search->except && GetWindow(hwnd, GW_OWNER) != nullptr && IsWindowVisible(hwnd))
+    search->found = hwnd;
+  return TRUE;
+}
+HWND VisibleOwnedWindow(HWND except = nullptr) {
+  OwnedWindowSearch search{except, nullptr};
+  EnumThreadWindows(GetCurrentThreadId(), NoteVisibleOwnedWindow,
+                    reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
 TEST_F(WindowTest, DropDownListIsAnOwnedWindowThatFollowsItsOwner) {
   auto* combo = scene.Root().Add<ComboBox>("combo");
   combo->SetBounds(100, 250, 156, 22);
   combo->SetItems({L"本地连接", L"无线网络连接"});
   combo->OpenDropDown();
   Pump(100);
-  HWND list = nullptr;
-  EnumThreadWindows(
-      GetCurrentThreadId(),
-      [](HWND hwnd, LPARAM out) {
-        if (GetWindow(hwnd, GW_OWNER) != nullptr && IsWindowVisible(hwnd))
-          *reinterpret_cast<HWND*>(out) = hwnd;
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&list));
+  HWND list = VisibleOwnedWindow();
   ASSERT_NE(list, nullptr);
   RECT owner{}, before{}, after{};
   GetWindowRect(window.Handle(), &owner);
@@ -188,24 +199,6 @@ TEST_F(WindowTest, DropDownListIsAnOwnedWindowThatFollowsItsOwner) {
   Pump(100);
   EXPECT_FALSE(combo->IsDropDownOpen());
   EXPECT_FALSE(IsWindow(list));
-}
-
-// The owned windows of this thread other than `except` that are visible.
-HWND VisibleOwnedWindow(HWND except = nullptr) {
-  struct Search {
-    HWND except;
-    HWND found;
-  } search{except, nullptr};
-  EnumThreadWindows(
-      GetCurrentThreadId(),
-      [](HWND hwnd, LPARAM p) {
-        auto* s = reinterpret_cast<Search*>(p);
-        if (hwnd != s->except && GetWindow(hwnd, GW_OWNER) != nullptr && IsWindowVisible(hwnd))
-          s->found = hwnd;
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  return search.found;
 }
 
 TEST_F(WindowTest, HoverShowsTheTooltipWindowAfterADelay) {

@@ -13,6 +13,7 @@
 #include "common/win32/unique_handle.h"
 #include "fakes/netcon/fake_netcon_objects.h"
 #include "fakes/netcon/netcon_script.h"
+#include "fakes/static_class_factory.h"
 
 #define FAKE_NETCON_EXPORT extern "C" __declspec(dllexport)
 
@@ -94,26 +95,12 @@ FakeNetconWorld& World() {
   return world;
 }
 
-class ClassFactory : public IClassFactory {
- public:
-  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override {
-    if (!object) return E_POINTER;
-    *object = nullptr;
-    if (iid != IID_IUnknown && iid != IID_IClassFactory) return E_NOINTERFACE;
-    *object = static_cast<IClassFactory*>(this);
-    return S_OK;
-  }
-  // The factory is static: it lives as long as the DLL.
-  ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
-  ULONG STDMETHODCALLTYPE Release() override { return 1; }
-  HRESULT STDMETHODCALLTYPE CreateInstance(IUnknown* outer, REFIID iid, void** object) override {
-    return CreateFakeSharingManager(World(), CLSID_NetSharingManager, outer, CLSCTX_INPROC_SERVER,
-                                    iid, object);
-  }
-  HRESULT STDMETHODCALLTYPE LockServer(BOOL) override { return S_OK; }
-};
+HRESULT CreateManager(IUnknown* outer, REFIID iid, void** object) {
+  return CreateFakeSharingManager(World(), CLSID_NetSharingManager, outer, CLSCTX_INPROC_SERVER,
+                                  iid, object);
+}
 
-ClassFactory factory;
+StaticClassFactory<CreateManager> factory;
 
 }  // namespace
 
