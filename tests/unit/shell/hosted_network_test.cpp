@@ -28,6 +28,10 @@ TEST_F(HostedNetworkTest, StartRunsFourCommandsInOrderInTheProgramFolder) {
             (Commands{kStop, kDisallow,
                       L"netsh wlan set hostednetwork mode=allow ssid=MyNet01 key=secret99", kStart}));
   for (const auto& directory : runner.directories) EXPECT_EQ(directory, system.directory);
+  // Always the system's netsh, never one found beside the program.
+  for (const auto& application : runner.applications) {
+    EXPECT_EQ(application, L"C:\\Windows\\system32\\netsh.exe");
+  }
 }
 
 TEST_F(HostedNetworkTest, OldSystemRunsNothing) {
