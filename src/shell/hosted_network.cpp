@@ -1,6 +1,7 @@
 #include "shell/hosted_network.h"
 
 #include "common/text.h"
+#include "hotspot/hosted_network_check.h"
 
 namespace {
 
@@ -21,7 +22,11 @@ std::wstring AllowCommandLine(std::wstring_view networkName, std::wstring_view k
 }
 
 int ControlHostedNetwork(CommandRunner& runner, const SystemFacts& system,
-                         std::wstring_view networkName, std::wstring_view key, bool stop) {
+                         std::wstring_view networkName, std::wstring_view key, bool stop,
+                         WlanApi* wlan, HostedNetworkFailure* failure) {
+  HostedNetworkFailure unused = HostedNetworkFailure::None;
+  HostedNetworkFailure& reason = failure ? *failure : unused;
+  reason = HostedNetworkFailure::None;
   // The system's own netsh by its full path: an elevated program must never run a netsh.exe
   // that someone put beside it.
   const std::wstring netsh = system.SystemDirectory() + L"\\netsh.exe";
@@ -40,9 +45,18 @@ int ControlHostedNetwork(CommandRunner& runner, const SystemFacts& system,
   run(kDisallowCommand);
   if (!run(AllowCommandLine(networkName, key))) return kHostedNetworkCommandFailed;
   if (LowerAsciiLetters(output).find(kNotRunningMarker) != std::wstring::npos) {
+    reason = HostedNetworkFailure::ServiceNotRunning;
     return kHostedNetworkUnavailable;
   }
   if (!run(kStartCommand)) return kHostedNetworkCommandFailed;
-  if (output.find(kCouldNotStartMarker) != std::wstring::npos) return kHostedNetworkUnavailable;
-  return kHostedNetworkReady;
+
+  const WlanReport report = wlan ? wlan->QueryHostedNetwork() : WlanReport{};
+  if (output.find(kCouldNotStartMarker) != std::wstring::npos) {
+    reason = ExplainFailure(report);
+    return kHostedNetworkUnavailable;
+  }
+  const StartConfirmation confirmation = ConfirmStart(report);
+  if (confirmation.started) return kHostedNetworkReady;
+  reason = confirmation.failure;
+  return kHostedNetworkUnavailable;
 }

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "hotspot/hosted_network_failure.h"
 #include "shell/ansi_text.h"
 #include "shell/command_runner.h"
 #include "shell/dialogs.h"
@@ -15,6 +16,7 @@
 
 class TNTFirewall;
 class TNTNetConnection;
+class WlanApi;
 
 // The platform the main window controller works through.
 struct MainPorts {
@@ -26,6 +28,8 @@ struct MainPorts {
   AnsiText& ansi;
   // The sharing manager `NTFirewall1`; it owns the connections the lists point to.
   TNTFirewall& firewall;
+  // The WLAN API; null where the system has none to use.
+  WlanApi* wlan = nullptr;
 };
 
 inline constexpr unsigned kAutoStartMessage = 0x081A;
@@ -69,7 +73,9 @@ class TzenTuraMain {
   void label_QcodeClick();
   void lyQcodeClick();
 
-  int ControlHostedNetwork(std::wstring_view networkName, std::wstring_view key, bool stop);
+  // `failure`, when given, receives why the network is not ready (result 1).
+  int ControlHostedNetwork(std::wstring_view networkName, std::wstring_view key, bool stop,
+                           HostedNetworkFailure* failure = nullptr);
   void LoadSettings();
   void SaveSettings(std::wstring_view networkName, std::wstring_view key,
                     std::wstring_view internetSideId, std::wstring_view hostedSideId);
@@ -77,6 +83,7 @@ class TzenTuraMain {
   void ShowQrCode(std::string_view payload);
 
   int GetMsgCode() const { return MsgCode; }
+  HostedNetworkFailure GetMsgReason() const { return MsgReason; }
   int GetIsAuto() const { return IsAuto; }
   TNTNetConnection* InternetSide() const { return FoutNet; }
   TNTNetConnection* HostedSide() const { return FinNet; }
@@ -104,5 +111,7 @@ class TzenTuraMain {
   std::wstring FindexNet;
   std::wstring FindexWifi;
   int MsgCode = 0;
+  // Why the hosted network is not ready, beside `MsgCode` 1; None otherwise.
+  HostedNetworkFailure MsgReason = HostedNetworkFailure::None;
   int IsAuto = 0;
 };
