@@ -368,8 +368,12 @@ def process_memory_mb(folder):
 
 def message_text(caption):
     """The text of the shown message box with the caption, or None."""
-    result = run(["wine", os.path.join(WINTEST_DIR, "box_text.exe"), caption])
-    return result.stdout.decode("utf-8", "replace") if result.returncode == 0 else None
+    result = run(["wine", os.path.join(WINTEST_DIR, "box_text.exe")])
+    for line in result.stdout.decode("utf-8", "replace").splitlines():
+        box_caption, _, text = line.partition("\t")
+        if box_caption == caption:
+            return text
+    return None
 
 
 def post_window_message(message, wparam=0):
