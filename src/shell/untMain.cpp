@@ -23,7 +23,8 @@ void TzenTuraMain::FormCreate() {
 
 void TzenTuraMain::CreationSteps() {
   LoadSettings();
-  MsgCode = ControlHostedNetwork(ports_.view.NetworkNameText(), ports_.view.PasswordText(), false);
+  MsgCode = ControlHostedNetwork(ports_.view.NetworkNameText(), ports_.view.PasswordText(), false,
+                                 &MsgReason);
   FillAdapterLists(0, 0);
   SelectSavedAdapters();
   const std::wstring autostart = ports_.registry.ReadString(kRunKey, kRunValueName, L"");
@@ -55,6 +56,7 @@ void TzenTuraMain::btnClose_1Click() {
 void TzenTuraMain::NcloseClick() { ports_.view.RequestClose(); }
 
 int TzenTuraMain::ControlHostedNetwork(std::wstring_view networkName, std::wstring_view key,
-                                       bool stop) {
-  return ::ControlHostedNetwork(ports_.commands, ports_.system, networkName, key, stop);
+                                       bool stop, HostedNetworkFailure* failure) {
+  return ::ControlHostedNetwork(ports_.commands, ports_.system, networkName, key, stop,
+                                ports_.wlan, failure);
 }

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "hotspot/hosted_network_failure.h"
 #include "shell/ansi_text.h"
 #include "shell/command_runner.h"
 #include "shell/dialogs.h"
@@ -16,6 +17,7 @@
 
 class TNTFirewall;
 class TNTNetConnection;
+class WlanApi;
 
 // The platform the main window controller works through.
 struct MainPorts {
@@ -28,6 +30,8 @@ struct MainPorts {
   AnsiText& ansi;
   // The sharing manager `NTFirewall1`; it owns the connections the lists point to.
   TNTFirewall& firewall;
+  // The WLAN API; null where the system has none to use.
+  WlanApi* wlan = nullptr;
 };
 
 inline constexpr unsigned kAutoStartMessage = 0x081A;
@@ -71,7 +75,9 @@ class TzenTuraMain {
   void label_QcodeClick();
   void lyQcodeClick();
 
-  int ControlHostedNetwork(std::wstring_view networkName, std::wstring_view key, bool stop);
+  // `failure`, when given, receives why the network is not ready (result 1).
+  int ControlHostedNetwork(std::wstring_view networkName, std::wstring_view key, bool stop,
+                           HostedNetworkFailure* failure = nullptr);
   void LoadSettings();
   void SaveSettings(std::wstring_view networkName, std::wstring_view key,
                     std::wstring_view internetSideId, std::wstring_view hostedSideId);
@@ -79,6 +85,7 @@ class TzenTuraMain {
   void ShowQrCode(std::string_view payload);
 
   int GetMsgCode() const { return MsgCode; }
+  HostedNetworkFailure GetMsgReason() const { return MsgReason; }
   int GetIsAuto() const { return IsAuto; }
   TNTNetConnection* InternetSide() const { return FoutNet; }
   TNTNetConnection* HostedSide() const { return FinNet; }
@@ -111,6 +118,8 @@ class TzenTuraMain {
   // -1 (a command failed to run) until the hosted network has been prepared: an error before
   // that must not leave "ready" behind.
   int MsgCode = -1;
+  // Why the hosted network is not ready, beside `MsgCode` 1; None otherwise.
+  HostedNetworkFailure MsgReason = HostedNetworkFailure::None;
   int IsAuto = 0;
   // The two boxes' texts as the settings page was opened, which cancelling puts back.
   struct BoxTexts {

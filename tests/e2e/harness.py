@@ -216,13 +216,12 @@ def system_folder():
 
 
 class Program:
-    """One Pelanto.exe in a folder of its own, beside the fake netsh, with the fake NetShell.dll
-    in the system folder and the fake home-networking world and Task Scheduler registered for
-    it."""
+    """One Pelanto.exe in a folder of its own, with the fake netsh and NetShell.dll in the
+    system folder and the fake home-networking world and Task Scheduler registered for it."""
 
     def __init__(self, world=SCRIPTED_PAIR, arguments=()):
         self.folder = tempfile.mkdtemp(prefix="pelanto-e2e-")
-        for source in (os.path.join(BUILD_DIR, "Pelanto.exe"), os.path.join(WINTEST_DIR, "netsh.exe")):
+        for source in (os.path.join(BUILD_DIR, "Pelanto.exe"),):
             shutil.copy(source, self.folder)
         shutil.copy(os.path.join(NETSHELL_DIR, "NetShell.dll"), system_folder())
         self.tasks_dir = os.path.join(self.folder, "tasks")
@@ -238,6 +237,8 @@ class Program:
         reg_set(SHARING_MANAGER_KEY + r"\InprocServer32", "", windows_path(NETCON_DLL))
         reg_set(SHARING_MANAGER_KEY + r"\InprocServer32", "ThreadingModel", "Apartment")
         self.arguments = list(arguments)
+        # What the fake WLAN API reports (PELANTO_FAKE_WLAN); None: no usable API.
+        self.wlan = None
         self.process = None
         self.window = None
 
@@ -255,6 +256,9 @@ class Program:
         env["PELANTO_FAKE_NETCON_SCRIPT"] = windows_path(os.path.join(self.netcon_dir, "script.txt"))
         env["PELANTO_FAKE_NETCON_LOG"] = windows_path(os.path.join(self.netcon_dir, "log.txt"))
         env["PELANTO_FAKE_TASKS_DIR"] = windows_path(self.tasks_dir)
+        env.pop("PELANTO_FAKE_WLAN", None)
+        if self.wlan:
+            env["PELANTO_FAKE_WLAN"] = self.wlan
         return env
 
     def start(self, expect_window=True, extra_environment=None, stderr=subprocess.DEVNULL):
@@ -291,6 +295,22 @@ class Program:
 
     def move_mouse_away(self):
         xdotool("mousemove", "--sync", "5", "1000")
+
+    def netsh_says(self, command, wording):
+        """Has the fake netsh print one of its real messages (see fake_netsh.cpp) for a command."""
+        with open(os.path.join(self.netsh_dir, f"{command}.wording"), "w") as out:
+            out.write(wording)
+
+    def plant_netsh(self):
+        """Puts a netsh.exe beside the program, as one planted in a Downloads folder would be
+        (the fake itself, so that a run of it would show in the log)."""
+        shutil.copy(os.path.join(WINTEST_DIR, "netsh.exe"), self.folder)
+
+    def netsh_programs(self):
+        """The full path of the netsh that ran, one per command."""
+        path = os.path.join(self.netsh_dir, "programs.txt")
+        return open(path, encoding="utf-8", errors="replace").read().splitlines() \
+            if os.path.exists(path) else []
 
     def netsh_log(self):
         path = os.path.join(self.netsh_dir, "log.txt")
@@ -389,14 +409,40 @@ def process_cpu_seconds(folder):
     return total / os.sysconf("SC_CLK_TCK")
 
 
-def message_box_text(caption):
-    """The texts of the shown message box with that caption (its message, its buttons), one a
-    line, or None when no such box is shown."""
+def process_memory_mb(folder):
+    """Resident memory, in MB, of the copy running from `folder` (0 when it does not run)."""
+    total_kb = 0
+    for pid in run(["pgrep", "-f", os.path.join(folder, "Pelanto.exe")]).stdout.split():
+        try:
+            status = open(f"/proc/{int(pid)}/status").read()
+        except OSError:
+            continue
+        match = re.search(r"^VmRSS:\s+(\d+) kB", status, re.M)
+        total_kb += int(match.group(1)) if match else 0
+    return total_kb / 1024
+
+
+def message_box_texts(caption):
+    """The texts of the shown message box with that caption (its message, then its buttons),
+    or None when no such box is shown."""
     listing = run(["wine", os.path.join(WINTEST_DIR, "window_text.exe")]).stdout
     for box in listing.decode("utf-8", "replace").split("\x1e"):
         texts = box.split("\x1f")
         if texts[0] == caption:
-            return "\n".join(texts[1:])
+            return texts[1:]
+    return None
+
+
+def message_box_text(caption):
+    """The texts of the shown message box with that caption, one a line, or None."""
+    texts = message_box_texts(caption)
+    return None if texts is None else "\n".join(texts)
+
+
+def message_text(caption):
+    """The message of the shown message box with the caption, or None."""
+    texts = message_box_texts(caption)
+    return texts[0] if texts else None
     return None
 
 

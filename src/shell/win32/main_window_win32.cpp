@@ -25,9 +25,9 @@ void AllowFromAnySender(HWND window, UINT message) {
 
 MainWindow::MainWindow(SharingPlatform& sharing, std::vector<std::wstring> parameters)
     : firewall_(sharing),
-      controller_(
-          MainPorts{commands_, system_, registry_, logonTask_, dialogs_, *this, ansi_, firewall_},
-          std::move(parameters)),
+      controller_(MainPorts{commands_, system_, registry_, logonTask_, dialogs_, *this, ansi_,
+                            firewall_, &wlan_},
+                  std::move(parameters)),
       connector_(WindowThreadWaits()),
       feedback_(*this, connector_, SiteHost()) {}
 

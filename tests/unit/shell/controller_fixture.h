@@ -11,6 +11,7 @@
 #include "fakes/netcon/fake_sharing_platform.h"
 #include "fakes/netcon/netcon_script.h"
 #include "fakes/shell/fake_ports.h"
+#include "fakes/wlan/fake_wlan_api.h"
 #include "sharing/nt_firewall.h"
 #include "shell/settings_keys.h"
 #include "shell/untMain.h"
@@ -31,7 +32,7 @@ struct ControllerTest : ::testing::Test {
   }
   TzenTuraMain& Make(std::vector<std::wstring> parameters = {}) {
     controller = std::make_unique<TzenTuraMain>(
-        MainPorts{runner, system, registry, logonTask, dialogs, view, ansi, firewall},
+        MainPorts{runner, system, registry, logonTask, dialogs, view, ansi, firewall, &wlan},
         std::move(parameters));
     return *controller;
   }
@@ -67,6 +68,7 @@ struct ControllerTest : ::testing::Test {
   FakeDialogs dialogs;
   FakeMainView view;
   FakeAnsiText ansi;
+  FakeWlanApi wlan;  // no usable API unless a test scripts one
   std::unique_ptr<TzenTuraMain> controller;
   std::size_t logMark = 0;
 };

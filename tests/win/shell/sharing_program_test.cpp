@@ -25,8 +25,6 @@ class SharingProgramTest : public ::testing::Test {
     const std::wstring build = WindowsPath(PELANTO_BUILD_DIR) + L"\\";
     ASSERT_TRUE(
         CopyFileW((build + L"Pelanto.exe").c_str(), folder_.File(L"Pelanto.exe").c_str(), FALSE));
-    ASSERT_TRUE(CopyFileW((WinTestDirectory() + L"netsh.exe").c_str(),
-                          folder_.File(L"netsh.exe").c_str(), FALSE));
     ASSERT_TRUE(netShell_.Placed());
     RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\zenTura");
     // Autostart already on: the start asks no question.
