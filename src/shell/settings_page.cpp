@@ -85,7 +85,11 @@ void TzenTuraMain::btnSetSaveClick() {
     };
     SaveSettings(name, key, idOf(SelectedConnection(AdapterList::Public)),
                  idOf(SelectedConnection(AdapterList::Private)));
-    ControlHostedNetwork(name, key, false);
+    if (FhotspotKind == HotspotKind::MobileHotspot) {
+      RestartMobileHotspot(name, key);
+    } else {
+      ControlHostedNetwork(name, key, false);
+    }
     ports_.view.ShowSettingsToHome();
     ports_.view.SetTrayStartEnabled(true);
   });

@@ -23,6 +23,9 @@ void TzenTuraMain::FormCreate() {
 void TzenTuraMain::CreationSteps() {
   LoadSettings();
   MsgCode = ControlHostedNetwork(ports_.view.NetworkNameText(), ports_.view.PasswordText(), false);
+  // Until the hosted network's own reasons arrive, any failure of its start counts as "other".
+  FfailureReason = MsgCode == 1 ? HostedNetworkFailure::Other : HostedNetworkFailure::None;
+  ChooseHotspotKind();
   FillAdapterLists(0, 0);
   SelectSavedAdapters();
   const std::wstring autostart = ports_.registry.ReadString(kRunKey, kRunValueName, L"");
@@ -36,7 +39,9 @@ void TzenTuraMain::CreationSteps() {
 }
 
 void TzenTuraMain::FormDestroy() {
-  if (MsgCode == 0) btnStopClick();
+  if (MsgCode == 0 && (FhotspotKind == HotspotKind::HostedNetwork || MobileHotspotActive())) {
+    btnStopClick();
+  }
   ControlHostedNetwork(L"", L"", true);
 }
 

@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "hotspot/hosted_network_failure.h"
+#include "hotspot/mobile_hotspot_port.h"
 #include "shell/ansi_text.h"
 #include "shell/command_runner.h"
 #include "shell/dialogs.h"
@@ -26,7 +28,12 @@ struct MainPorts {
   AnsiText& ansi;
   // The sharing manager `NTFirewall1`; it owns the connections the lists point to.
   TNTFirewall& firewall;
+  // Windows' Mobile Hotspot, the way where the hosted network cannot be had.
+  MobileHotspotPort& mobileHotspot;
 };
+
+// What gives the hotspot: the hosted network through netsh and sharing, or the Mobile Hotspot.
+enum class HotspotKind { HostedNetwork, MobileHotspot };
 
 inline constexpr unsigned kAutoStartMessage = 0x081A;
 inline constexpr unsigned kSendReportMessage = 0x081B;
@@ -77,6 +84,9 @@ class TzenTuraMain {
   void ShowQrCode(std::string_view payload);
 
   int GetMsgCode() const { return MsgCode; }
+  HotspotKind GetHotspotKind() const { return FhotspotKind; }
+  // Why the Mobile Hotspot is not available (Enabled when it is, or was not asked).
+  TetheringCapability GetMobileHotspotCapability() const { return FmobileHotspotCapability; }
   int GetIsAuto() const { return IsAuto; }
   TNTNetConnection* InternetSide() const { return FoutNet; }
   TNTNetConnection* HostedSide() const { return FinNet; }
@@ -91,6 +101,11 @@ class TzenTuraMain {
   // Missing sides (null) are left alone.
   void SetSharing(TNTNetConnection* internetSide, TNTNetConnection* hostedSide, bool enable);
   void StartSequence();
+  // The Mobile Hotspot's parts of creation, start, stop, quitting and saving.
+  void ChooseHotspotKind();
+  std::wstring InternetSideId() const;
+  bool MobileHotspotActive();
+  void RestartMobileHotspot(std::wstring_view networkName, std::wstring_view key);
   void AskForAutostart();
   void WriteRunValue(RegistryKey& runKey);
   // The connection of the list's selected entry; null without one.
@@ -104,5 +119,8 @@ class TzenTuraMain {
   std::wstring FindexNet;
   std::wstring FindexWifi;
   int MsgCode = 0;
+  HostedNetworkFailure FfailureReason = HostedNetworkFailure::None;
+  HotspotKind FhotspotKind = HotspotKind::HostedNetwork;
+  TetheringCapability FmobileHotspotCapability = TetheringCapability::Enabled;
   int IsAuto = 0;
 };

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "fakes/hotspot/fake_mobile_hotspot.h"
 #include "fakes/netcon/fake_netcon_world.h"
 #include "fakes/netcon/fake_sharing_platform.h"
 #include "fakes/netcon/netcon_script.h"
@@ -31,7 +32,8 @@ struct ControllerTest : ::testing::Test {
   }
   TzenTuraMain& Make(std::vector<std::wstring> parameters = {}) {
     controller = std::make_unique<TzenTuraMain>(
-        MainPorts{runner, system, registry, dialogs, view, ansi, firewall}, std::move(parameters));
+        MainPorts{runner, system, registry, dialogs, view, ansi, firewall, mobileHotspot},
+        std::move(parameters));
     return *controller;
   }
   void StoreSetting(const wchar_t* name, std::wstring text, bool isString = true) {
@@ -65,6 +67,7 @@ struct ControllerTest : ::testing::Test {
   FakeDialogs dialogs;
   FakeMainView view;
   FakeAnsiText ansi;
+  FakeMobileHotspot mobileHotspot;
   std::unique_ptr<TzenTuraMain> controller;
   std::size_t logMark = 0;
 };

@@ -186,7 +186,8 @@ TEST_F(SharingControlTest, StartMessagesByMsgCode) {
     facts.majorVersion = testCase.majorVersion;
     dialogs.shown.clear();
     view.autostartChecked = true;
-    TzenTuraMain main(MainPorts{commands, facts, registry, dialogs, view, ansi, firewall}, {});
+    TzenTuraMain main(
+        MainPorts{commands, facts, registry, dialogs, view, ansi, firewall, mobileHotspot}, {});
     main.FormCreate();
     main.btnBeginClick();
     if (testCase.message.empty()) {
