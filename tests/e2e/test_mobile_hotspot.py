@@ -4,7 +4,7 @@ registered as Windows Runtime classes of the prefix, the fake netsh failing the 
 import os
 import time
 
-from harness import (QR_BADGE, QR_IMAGE, START_BUTTON, STOP_BUTTON, WINTEST_DIR, Program,
+from harness import (QR_BADGE, QR_IMAGE, QR_PANEL, START_BUTTON, STOP_BUTTON, WINTEST_DIR, Program,
                      answer_message_box, decode_qr, reg_delete_key, reg_set, run,
                      visible_windows, wait_until, windows_path)
 from test_main_job import ProgramCase
@@ -54,9 +54,12 @@ class HotspotProgram(Program):
             reg_delete_key(CLASSES_KEY + "\\" + name)
 
 
-def box_text(caption):
-    result = run(["wine", os.path.join(WINTEST_DIR, "box_text.exe"), caption])
-    return result.stdout.decode("utf-8", "replace") if result.returncode == 0 else None
+def message_box():
+    """Caption and text of the message box on the screen, or None."""
+    result = run(["wine", os.path.join(WINTEST_DIR, "box_text.exe")])
+    if result.returncode != 0:
+        return None
+    return tuple(result.stdout.decode("utf-8", "replace").split("\n", 1))
 
 
 class MobileHotspotCase(ProgramCase):
@@ -83,7 +86,7 @@ class MobileHotspotTest(MobileHotspotCase):
         crop = os.path.join(self.shots, "qr-crop.png")
         self.shot("qr").crop_png(crop, x + left - 10, y + top - 10, width + 20, height + 20)
         self.assertEqual(decode_qr(crop), b"WIFI:T:WPA2;P:5831027469;S:ZENTURA;")
-        program.click(QR_BADGE)
+        program.click(QR_PANEL)
         self.settle()
 
         program.click(STOP_BUTTON)
@@ -114,8 +117,8 @@ class WiFiOffTest(MobileHotspotCase):
     def test_a_failed_start_shows_its_status_in_the_error_box(self):
         program = self.program.start()
         program.click(START_BUTTON)
-        self.assertTrue(wait_until(lambda: box_text("Pelanto"), 20))
-        self.assertEqual(box_text("Pelanto"), "无法开启移动热点：WiFiDeviceOff")
+        # The standard error box ends a message with a full stop.
+        self.assertEqual(wait_until(message_box, 20), ("Pelanto", "无法开启移动热点：WiFiDeviceOff."))
         self.assertTrue(answer_message_box("Pelanto", "Return"))
         self.assertEqual(program.calls(), [CONFIGURED, "start"])
         self.assertEqual(program.close(), 0)
@@ -127,9 +130,8 @@ class NotCapableTest(MobileHotspotCase):
     def test_the_hosted_networks_message_is_shown_and_nothing_is_started(self):
         program = self.program.start()
         program.click(START_BUTTON)
-        self.assertTrue(wait_until(lambda: box_text("温馨提示："), 20))
-        self.assertEqual(box_text("温馨提示："),
-                         "很遗憾，您没有无线网卡或还没有安装好网卡驱动，无法开启wifi共享！！")
+        self.assertEqual(wait_until(message_box, 20),
+                         ("温馨提示：", "很遗憾，您没有无线网卡或还没有安装好网卡驱动，无法开启wifi共享！！"))
         self.assertTrue(answer_message_box("温馨提示：", "Return"))
         self.assertEqual(program.calls(), [])
         self.assertEqual(program.close(), 0)
