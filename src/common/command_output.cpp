@@ -1,6 +1,10 @@
 #include "common/command_output.h"
 
 void CommandOutputLines::AddBytes(std::string_view bytes) {
+  if (Full()) bytesLeft_ = 0;
+  bytes = bytes.substr(0, bytesLeft_);
+  bytesLeft_ -= bytes.size();
+  if (bytes.empty()) return;
   std::string chunk = heldLeadByte_;
   chunk.append(bytes);
   heldLeadByte_.clear();
@@ -26,7 +30,7 @@ void CommandOutputLines::AddText(std::wstring_view text) {
     if (pending_.front() == L'\n') start = 1;
     swallowNextLf_ = false;
   }
-  for (size_t i = start; i < pending_.size(); ++i) {
+  for (size_t i = start; i < pending_.size() && !Full(); ++i) {
     const wchar_t c = pending_[i];
     if (c != L'\r' && c != L'\n') continue;
     lines_.emplace_back(pending_, start, i - start);
@@ -40,6 +44,7 @@ void CommandOutputLines::AddText(std::wstring_view text) {
     start = i + 1;
   }
   pending_.erase(0, start);
+  if (Full()) pending_.clear();
 }
 
 void CommandOutputLines::Finish() {
@@ -48,7 +53,7 @@ void CommandOutputLines::Finish() {
     lone.swap(heldLeadByte_);
     AddText(codePage_.Decode(lone));
   }
-  if (!pending_.empty()) {
+  if (!pending_.empty() && !Full()) {
     lines_.push_back(std::move(pending_));
     pending_.clear();
   }

@@ -7,8 +7,8 @@
 class CommandRunner {
  public:
   virtual ~CommandRunner() = default;
-  // True when the command was started and ran to its end; `output` holds its lines, each
-  // followed by CR LF.
-  virtual bool Run(std::wstring_view commandLine, std::wstring_view directory,
-                   std::wstring& output) = 0;
+  // Runs the program `application` (a full path) with `commandLine`. True when the command
+  // was started and ran to its end; `output` holds its lines, each followed by CR LF.
+  virtual bool Run(std::wstring_view application, std::wstring_view commandLine,
+                   std::wstring_view directory, std::wstring& output) = 0;
 };

@@ -1,6 +1,7 @@
 #include "shell/hosted_network.h"
 
 #include "common/text.h"
+#include "hotspot/hosted_network_check.h"
 
 namespace {
 
@@ -21,24 +22,41 @@ std::wstring AllowCommandLine(std::wstring_view networkName, std::wstring_view k
 }
 
 int ControlHostedNetwork(CommandRunner& runner, const SystemFacts& system,
-                         std::wstring_view networkName, std::wstring_view key, bool stop) {
+                         std::wstring_view networkName, std::wstring_view key, bool stop,
+                         WlanApi* wlan, HostedNetworkFailure* failure) {
+  HostedNetworkFailure unused = HostedNetworkFailure::None;
+  HostedNetworkFailure& reason = failure ? *failure : unused;
+  reason = HostedNetworkFailure::None;
+  // The system's own netsh by its full path: an elevated program must never run a netsh.exe
+  // that someone put beside it.
+  const std::wstring netsh = system.SystemDirectory() + L"\\netsh.exe";
   const std::wstring directory = system.ApplicationDirectory();
   std::wstring output;
+  const auto run = [&](std::wstring_view commandLine) {
+    return runner.Run(netsh, commandLine, directory, output);
+  };
   if (stop) {
-    if (!runner.Run(kStopCommand, directory, output)) return kHostedNetworkCommandFailed;
-    return runner.Run(kDisallowCommand, directory, output) ? 0 : kHostedNetworkCommandFailed;
+    if (!run(kStopCommand)) return kHostedNetworkCommandFailed;
+    return run(kDisallowCommand) ? 0 : kHostedNetworkCommandFailed;
   }
 
   if (!system.IsVistaOrLater()) return kHostedNetworkOldSystem;
-  runner.Run(kStopCommand, directory, output);
-  runner.Run(kDisallowCommand, directory, output);
-  if (!runner.Run(AllowCommandLine(networkName, key), directory, output)) {
-    return kHostedNetworkCommandFailed;
-  }
+  run(kStopCommand);
+  run(kDisallowCommand);
+  if (!run(AllowCommandLine(networkName, key))) return kHostedNetworkCommandFailed;
   if (LowerAsciiLetters(output).find(kNotRunningMarker) != std::wstring::npos) {
+    reason = HostedNetworkFailure::ServiceNotRunning;
     return kHostedNetworkUnavailable;
   }
-  if (!runner.Run(kStartCommand, directory, output)) return kHostedNetworkCommandFailed;
-  if (output.find(kCouldNotStartMarker) != std::wstring::npos) return kHostedNetworkUnavailable;
-  return kHostedNetworkReady;
+  if (!run(kStartCommand)) return kHostedNetworkCommandFailed;
+
+  const WlanReport report = wlan ? wlan->QueryHostedNetwork() : WlanReport{};
+  if (output.find(kCouldNotStartMarker) != std::wstring::npos) {
+    reason = ExplainFailure(report);
+    return kHostedNetworkUnavailable;
+  }
+  const StartConfirmation confirmation = ConfirmStart(report);
+  if (confirmation.started) return kHostedNetworkReady;
+  reason = confirmation.failure;
+  return kHostedNetworkUnavailable;
 }

@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+#include "hotspot/hosted_network_failure.h"
+#include "hotspot/wlan_api.h"
 #include "shell/command_runner.h"
 #include "shell/system_facts.h"
 
@@ -25,5 +27,9 @@ std::wstring NetshValue(std::wstring_view value);
 std::wstring AllowCommandLine(std::wstring_view networkName, std::wstring_view key);
 
 // Prepares and starts the hosted network (stop = false) or stops and disallows it (stop = true).
+// netsh words its messages in the display language, so where it printed no failure marker the
+// WLAN API (when there is a usable one) confirms that the network runs. For result 1 `failure`
+// receives the reason; otherwise None.
 int ControlHostedNetwork(CommandRunner& runner, const SystemFacts& system,
-                         std::wstring_view networkName, std::wstring_view key, bool stop);
+                         std::wstring_view networkName, std::wstring_view key, bool stop,
+                         WlanApi* wlan = nullptr, HostedNetworkFailure* failure = nullptr);

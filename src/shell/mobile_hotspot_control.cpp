@@ -7,14 +7,15 @@ void TzenTuraMain::ChooseHotspotKind() {
   if (MsgCode != 1) return;
   // Only where the hosted network is missing; a stopped service or no adapter is for the user
   // to mend.
-  if (FfailureReason != HostedNetworkFailure::DriverHasNoHostedNetwork &&
-      FfailureReason != HostedNetworkFailure::Other) {
+  if (MsgReason != HostedNetworkFailure::DriverHasNoHostedNetwork &&
+      MsgReason != HostedNetworkFailure::Other) {
     return;
   }
   FmobileHotspotCapability = ports_.mobileHotspot.InternetCapability();
   if (FmobileHotspotCapability != TetheringCapability::Enabled) return;
   FhotspotKind = HotspotKind::MobileHotspot;
   MsgCode = 0;
+  MsgReason = HostedNetworkFailure::None;
 }
 
 std::wstring TzenTuraMain::InternetSideId() const {

@@ -15,7 +15,25 @@ constexpr wchar_t kAutostartQuestion[] = L"你需要让电脑自动开启WIFI功
 constexpr wchar_t kNoAdapterMessage[] =
     L"很遗憾，您没有无线网卡或还没有安装好网卡驱动，无法开启wifi共享！！";
 constexpr wchar_t kOldSystemMessage[] = L"很遗憾，您的系统不是win7，无法开启wifi共享！！";
+constexpr wchar_t kServiceStoppedMessage[] =
+    L"无线网络服务（WLAN AutoConfig）没有运行，请启动该服务后重新打开本程序。";
+constexpr wchar_t kNoHostedNetworkMessage[] = L"您的无线网卡驱动不支持承载网络，无法开启wifi共享！！";
 constexpr wchar_t kPasswordLinePrefix[] = L"密码:";
+
+// What the user is told when the hosted network is not ready, by the reason.
+const wchar_t* UnavailableMessage(HostedNetworkFailure failure) {
+  switch (failure) {
+    case HostedNetworkFailure::ServiceNotRunning:
+      return kServiceStoppedMessage;
+    case HostedNetworkFailure::DriverHasNoHostedNetwork:
+      return kNoHostedNetworkMessage;
+    case HostedNetworkFailure::NoWirelessAdapter:
+    case HostedNetworkFailure::Other:
+    case HostedNetworkFailure::None:
+      break;
+  }
+  return kNoAdapterMessage;
+}
 
 // Selects `index` and gives its connection; a list that had no selection yet (-1) starts at
 // its first entry, so a side that was missing at start-up is picked up once it appears.
@@ -102,7 +120,8 @@ void TzenTuraMain::btnBeginClick() {
         StartSequence();
         break;
       case 1:
-        ports_.dialogs.ShowInfoMessage(kNoAdapterMessage, kStartCaption, kInformationIcon);
+        ports_.dialogs.ShowInfoMessage(UnavailableMessage(MsgReason), kStartCaption,
+                                       kInformationIcon);
         break;
       case 2:
         ports_.dialogs.ShowInfoMessage(kOldSystemMessage, kStartCaption, kInformationIcon);

@@ -9,6 +9,8 @@ class SystemFacts {
   virtual bool IsVistaOrLater() const = 0;
   // The program's own folder, with its trailing backslash.
   virtual std::wstring ApplicationDirectory() const = 0;
+  // The system folder (System32), without a trailing backslash.
+  virtual std::wstring SystemDirectory() const = 0;
   // The full path of the program's executable file.
   virtual std::wstring ExecutablePath() const = 0;
 };

@@ -22,9 +22,8 @@ void TzenTuraMain::FormCreate() {
 
 void TzenTuraMain::CreationSteps() {
   LoadSettings();
-  MsgCode = ControlHostedNetwork(ports_.view.NetworkNameText(), ports_.view.PasswordText(), false);
-  // Until the hosted network's own reasons arrive, any failure of its start counts as "other".
-  FfailureReason = MsgCode == 1 ? HostedNetworkFailure::Other : HostedNetworkFailure::None;
+  MsgCode = ControlHostedNetwork(ports_.view.NetworkNameText(), ports_.view.PasswordText(), false,
+                                 &MsgReason);
   ChooseHotspotKind();
   FillAdapterLists(0, 0);
   SelectSavedAdapters();
@@ -59,6 +58,7 @@ void TzenTuraMain::btnClose_1Click() {
 void TzenTuraMain::NcloseClick() { ports_.view.RequestClose(); }
 
 int TzenTuraMain::ControlHostedNetwork(std::wstring_view networkName, std::wstring_view key,
-                                       bool stop) {
-  return ::ControlHostedNetwork(ports_.commands, ports_.system, networkName, key, stop);
+                                       bool stop, HostedNetworkFailure* failure) {
+  return ::ControlHostedNetwork(ports_.commands, ports_.system, networkName, key, stop, ports_.wlan,
+                                failure);
 }

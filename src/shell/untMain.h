@@ -17,6 +17,7 @@
 
 class TNTFirewall;
 class TNTNetConnection;
+class WlanApi;
 
 // The platform the main window controller works through.
 struct MainPorts {
@@ -30,6 +31,8 @@ struct MainPorts {
   TNTFirewall& firewall;
   // Windows' Mobile Hotspot, the way where the hosted network cannot be had.
   MobileHotspotPort& mobileHotspot;
+  // The WLAN API; null where the system has none to use.
+  WlanApi* wlan = nullptr;
 };
 
 // What gives the hotspot: the hosted network through netsh and sharing, or the Mobile Hotspot.
@@ -76,7 +79,9 @@ class TzenTuraMain {
   void label_QcodeClick();
   void lyQcodeClick();
 
-  int ControlHostedNetwork(std::wstring_view networkName, std::wstring_view key, bool stop);
+  // `failure`, when given, receives why the network is not ready (result 1).
+  int ControlHostedNetwork(std::wstring_view networkName, std::wstring_view key, bool stop,
+                           HostedNetworkFailure* failure = nullptr);
   void LoadSettings();
   void SaveSettings(std::wstring_view networkName, std::wstring_view key,
                     std::wstring_view internetSideId, std::wstring_view hostedSideId);
@@ -87,6 +92,7 @@ class TzenTuraMain {
   HotspotKind GetHotspotKind() const { return FhotspotKind; }
   // Why the Mobile Hotspot is not available (Enabled when it is, or was not asked).
   TetheringCapability GetMobileHotspotCapability() const { return FmobileHotspotCapability; }
+  HostedNetworkFailure GetMsgReason() const { return MsgReason; }
   int GetIsAuto() const { return IsAuto; }
   TNTNetConnection* InternetSide() const { return FoutNet; }
   TNTNetConnection* HostedSide() const { return FinNet; }
@@ -119,8 +125,9 @@ class TzenTuraMain {
   std::wstring FindexNet;
   std::wstring FindexWifi;
   int MsgCode = 0;
-  HostedNetworkFailure FfailureReason = HostedNetworkFailure::None;
   HotspotKind FhotspotKind = HotspotKind::HostedNetwork;
   TetheringCapability FmobileHotspotCapability = TetheringCapability::Enabled;
+  // Why the hosted network is not ready, beside `MsgCode` 1; None otherwise.
+  HostedNetworkFailure MsgReason = HostedNetworkFailure::None;
   int IsAuto = 0;
 };

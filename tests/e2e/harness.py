@@ -189,12 +189,12 @@ def answer_message_box(caption, key, exclude=()):
 # --- the program and its fake surroundings
 
 class Program:
-    """One Pelanto.exe in a folder of its own, beside the fake netsh and NetShell.dll, with the
-    fake home-networking world registered for it."""
+    """One Pelanto.exe in a folder of its own, beside the fake NetShell.dll, with the fake
+    home-networking world registered for it; the fake netsh is the prefix's system one."""
 
     def __init__(self, world=SCRIPTED_PAIR, arguments=()):
         self.folder = tempfile.mkdtemp(prefix="pelanto-e2e-")
-        for source in (os.path.join(BUILD_DIR, "Pelanto.exe"), os.path.join(WINTEST_DIR, "netsh.exe"),
+        for source in (os.path.join(BUILD_DIR, "Pelanto.exe"),
                        os.path.join(NETSHELL_DIR, "NetShell.dll")):
             shutil.copy(source, self.folder)
         self.netsh_dir = os.path.join(self.folder, "netsh")
@@ -206,6 +206,8 @@ class Program:
         reg_set(SHARING_MANAGER_KEY + r"\InprocServer32", "", windows_path(NETCON_DLL))
         reg_set(SHARING_MANAGER_KEY + r"\InprocServer32", "ThreadingModel", "Apartment")
         self.arguments = list(arguments)
+        # What the fake WLAN API reports (PELANTO_FAKE_WLAN); None: no usable API.
+        self.wlan = None
         self.process = None
         self.window = None
 
@@ -214,6 +216,9 @@ class Program:
         env["PELANTO_NETSH_DIR"] = windows_path(self.netsh_dir)
         env["PELANTO_FAKE_NETCON_SCRIPT"] = windows_path(os.path.join(self.netcon_dir, "script.txt"))
         env["PELANTO_FAKE_NETCON_LOG"] = windows_path(os.path.join(self.netcon_dir, "log.txt"))
+        env.pop("PELANTO_FAKE_WLAN", None)
+        if self.wlan:
+            env["PELANTO_FAKE_WLAN"] = self.wlan
         return env
 
     def start(self, expect_window=True):
@@ -244,6 +249,22 @@ class Program:
 
     def move_mouse_away(self):
         xdotool("mousemove", "--sync", "5", "1000")
+
+    def netsh_says(self, command, wording):
+        """Has the fake netsh print one of its real messages (see fake_netsh.cpp) for a command."""
+        with open(os.path.join(self.netsh_dir, f"{command}.wording"), "w") as out:
+            out.write(wording)
+
+    def plant_netsh(self):
+        """Puts a netsh.exe beside the program, as one planted in a Downloads folder would be
+        (the fake itself, so that a run of it would show in the log)."""
+        shutil.copy(os.path.join(WINTEST_DIR, "netsh.exe"), self.folder)
+
+    def netsh_programs(self):
+        """The full path of the netsh that ran, one per command."""
+        path = os.path.join(self.netsh_dir, "programs.txt")
+        return open(path, encoding="utf-8", errors="replace").read().splitlines() \
+            if os.path.exists(path) else []
 
     def netsh_log(self):
         path = os.path.join(self.netsh_dir, "log.txt")
@@ -330,6 +351,25 @@ def process_cpu_seconds(folder):
             continue
         total += int(fields[11]) + int(fields[12])
     return total / os.sysconf("SC_CLK_TCK")
+
+
+def process_memory_mb(folder):
+    """Resident memory, in MB, of the copy running from `folder` (0 when it does not run)."""
+    total_kb = 0
+    for pid in run(["pgrep", "-f", os.path.join(folder, "Pelanto.exe")]).stdout.split():
+        try:
+            status = open(f"/proc/{int(pid)}/status").read()
+        except OSError:
+            continue
+        match = re.search(r"^VmRSS:\s+(\d+) kB", status, re.M)
+        total_kb += int(match.group(1)) if match else 0
+    return total_kb / 1024
+
+
+def message_text(caption):
+    """The text of the shown message box with the caption, or None."""
+    result = run(["wine", os.path.join(WINTEST_DIR, "box_text.exe"), caption])
+    return result.stdout.decode("utf-8", "replace") if result.returncode == 0 else None
 
 
 def post_window_message(message, wparam=0):

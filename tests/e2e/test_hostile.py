@@ -7,8 +7,9 @@ import threading
 import time
 import unittest
 
-from harness import (HOSTED_SIDE, SETTINGS_KEY, START_BUTTON, answer_message_box, reg_query,
-                     reg_set, reg_set_long_string, visible_windows)
+from harness import (HOSTED_SIDE, SETTINGS_KEY, START_BUTTON, answer_message_box,
+                     process_memory_mb, reg_query, reg_set, reg_set_long_string, visible_windows,
+                     wait_until)
 from test_main_job import ProgramCase
 from test_user_journeys import FEEDBACK_BUTTON, SITE_PORT, SUGGESTION_MEMO, SUGGESTION_OK
 
@@ -56,6 +57,35 @@ class HostileNetshTest(ProgramCase):
         self.assertEqual(len(program.netsh_log().splitlines()), 4)
         program.click(START_BUTTON)
         self.assertTrue(program.wait_netcon(f"EnableSharing {HOSTED_SIDE} 1"))
+        self.assertEqual(program.close(), 0)
+
+    def test_a_netsh_beside_the_program_is_never_run(self):
+        self.program.plant_netsh()
+        program = self.program.start()
+        self.assertEqual(len(program.netsh_log().splitlines()), 4)
+        programs = {path.lower() for path in program.netsh_programs()}
+        self.assertEqual(programs, {r"c:\windows\system32\netsh.exe"})
+        self.assertEqual(program.close(), 0)
+
+    def test_a_netsh_that_prints_without_end_is_ended_and_memory_stays_bounded(self):
+        self.script_netsh("allow", "flood", b"")
+        program = self.program.start(expect_window=False)
+        self.assertTrue(program.wait_netsh("mode=allow", 30))
+        began = time.monotonic()
+        peak = 0.0
+
+        def window_up():
+            nonlocal peak
+            peak = max(peak, process_memory_mb(program.folder))
+            return visible_windows("^Pelanto$")
+
+        self.assertTrue(wait_until(window_up, 150, step=1.0))
+        self.assertGreater(time.monotonic() - began, 50)
+        self.assertGreater(peak, 0)
+        self.assertLess(peak, 300)
+        # The allow command failed to run, so start was not tried.
+        self.assertNotIn("start hostednetwork", program.netsh_log())
+        program.wait_for_window(5)
         self.assertEqual(program.close(), 0)
 
     def test_a_netsh_that_never_ends_is_given_up_after_a_minute(self):

@@ -1,5 +1,5 @@
-"""Windows' Mobile Hotspot where the hosted network will not start: the fake tethering classes
-registered as Windows Runtime classes of the prefix, the fake netsh failing the start."""
+"""Windows' Mobile Hotspot where the driver has no hosted network (as the fake WLAN API says): the
+fake tethering classes registered as Windows Runtime classes of the prefix."""
 
 import os
 import time
@@ -13,7 +13,6 @@ TETHERING_DLL = os.environ.get("PELANTO_TETHERING_DLL", "")
 CLASSES_KEY = r"HKLM\Software\Microsoft\WindowsRuntime\ActivatableClassId"
 CLASSES = ("Windows.Networking.NetworkOperators.NetworkOperatorTetheringManager",
            "Windows.Networking.Connectivity.NetworkInformation")
-COULD_NOT_START = "无法启动承载网络。\r\n".encode("gbk")
 CONFIGURED = "configure ssid=ZENTURA passphrase=5831027469"
 
 
@@ -30,8 +29,7 @@ class HotspotProgram(Program):
             reg_set(key, "ActivationType", "0", "REG_DWORD")
             reg_set(key, "Threading", "0", "REG_DWORD")
         if not hosted_network_works:
-            with open(os.path.join(self.netsh_dir, "start.out"), "wb") as out:
-                out.write(COULD_NOT_START)
+            self.wlan = "unavailable"
 
     def environment(self):
         env = super().environment()
@@ -131,7 +129,7 @@ class NotCapableTest(MobileHotspotCase):
         program = self.program.start()
         program.click(START_BUTTON)
         self.assertEqual(wait_until(message_box, 20),
-                         ("温馨提示：", "很遗憾，您没有无线网卡或还没有安装好网卡驱动，无法开启wifi共享！！"))
+                         ("温馨提示：", "您的无线网卡驱动不支持承载网络，无法开启wifi共享！！"))
         self.assertTrue(answer_message_box("温馨提示：", "Return"))
         self.assertEqual(program.calls(), [])
         self.assertEqual(program.close(), 0)

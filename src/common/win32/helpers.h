@@ -11,17 +11,22 @@
 // A command still running after this long is ended and counts as failed to run.
 inline constexpr DWORD kCommandTimeoutMs = 60000;
 
-// Runs `command` hidden in `directory` (both in the ANSI code page), capturing its standard
-// output and error as lines, each followed by CR LF. True when the process was started and
-// waited for to its end; false otherwise, with exit code 0 and whatever lines were collected.
-bool RunCommandCapture(const std::string& command, const std::string& directory,
-                       std::wstring& output, uint32_t& exitCode,
+// Runs `command` hidden in `directory` (all in the ANSI code page), capturing its standard
+// output and error as lines, each followed by CR LF; only the first few MiB are kept. The
+// program is `application` (a full path) or, when that is empty, the command line's first word
+// as Windows searches for it, beginning in this program's own folder. True when the process was
+// started and waited for to its end; false otherwise, with exit code 0 and whatever lines were
+// collected.
+bool RunCommandCapture(const std::string& application, const std::string& command,
+                       const std::string& directory, std::wstring& output, uint32_t& exitCode,
                        DWORD timeoutMs = kCommandTimeoutMs);
 
 // Full path of the program's executable file.
 std::wstring ExecutablePath();
 // The directory of the program's executable file, with its trailing backslash.
 std::wstring ApplicationDirectory();
+// The system folder (System32), without a trailing backslash; empty if it cannot be found.
+std::wstring SystemDirectory();
 // The operating system's major version, read once (and truthfully) at first use.
 DWORD OsMajorVersion();
 bool IsVistaOrLater();

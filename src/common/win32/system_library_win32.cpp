@@ -2,14 +2,14 @@
 
 #include <string>
 
+#include "common/win32/helpers.h"
+
 HMODULE LoadSystemLibrary(const wchar_t* fileName) {
   HMODULE module = LoadLibraryExW(fileName, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
   if (module || GetLastError() != ERROR_INVALID_PARAMETER) return module;
   // Windows 7 without the update that brought the search flags: load by full path instead.
-  wchar_t folder[MAX_PATH];
-  const UINT length = GetSystemDirectoryW(folder, MAX_PATH);
-  if (length == 0 || length >= MAX_PATH) return nullptr;
-  std::wstring path(folder, length);
+  std::wstring path = SystemDirectory();
+  if (path.empty()) return nullptr;
   path += L'\\';
   path += fileName;
   return LoadLibraryExW(path.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);

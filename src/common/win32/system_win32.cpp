@@ -36,6 +36,13 @@ std::wstring ExecutablePath() {
 
 std::wstring ApplicationDirectory() { return DirectoryOf(ExecutablePath()); }
 
+std::wstring SystemDirectory() {
+  wchar_t folder[MAX_PATH];
+  const UINT length = GetSystemDirectoryW(folder, MAX_PATH);
+  if (length == 0 || length >= MAX_PATH) return {};
+  return std::wstring(folder, length);
+}
+
 DWORD OsMajorVersion() {
   static const DWORD major = ReadOsMajorVersion();
   return major;

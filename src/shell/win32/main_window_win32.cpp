@@ -16,7 +16,7 @@ constexpr wchar_t kTrayTooltip[] = L"pelanto";
 MainWindow::MainWindow(SharingPlatform& sharing, std::vector<std::wstring> parameters)
     : firewall_(sharing),
       controller_(MainPorts{commands_, system_, registry_, dialogs_, *this, ansi_, firewall_,
-                            mobileHotspot_},
+                            mobileHotspot_, &wlan_},
                   std::move(parameters)),
       connector_(WindowThreadWaits()),
       feedback_(*this, connector_, SiteHost()) {}

@@ -16,6 +16,7 @@
 #include "shell/adapter_list_model.h"
 #include "shell/main_view.h"
 #include "shell/untMain.h"
+#include "hotspot/win32/wlan_api_win32.h"
 #include "shell/win32/platform_ports_win32.h"
 #include "toolkit/font.h"
 #include "toolkit/win32/gdi_objects.h"
@@ -118,6 +119,7 @@ class MainWindow : public MainView, private FeedbackWindow {
   static size_t Index(AdapterList list) { return list == AdapterList::Public ? 0 : 1; }
 
   WindowsCommandRunner commands_;
+  WindowsWlanApi wlan_;
   WindowsSystemFacts system_;
   WindowsRegistry registry_;
   WindowsDialogs dialogs_;

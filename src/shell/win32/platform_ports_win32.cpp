@@ -3,15 +3,18 @@
 #include "common/win32/helpers.h"
 #include "common/win32/reg_key.h"
 
-bool WindowsCommandRunner::Run(std::wstring_view commandLine, std::wstring_view directory,
-                               std::wstring& output) {
+bool WindowsCommandRunner::Run(std::wstring_view application, std::wstring_view commandLine,
+                               std::wstring_view directory, std::wstring& output) {
   uint32_t exitCode = 0;
-  return RunCommandCapture(AnsiFromWide(commandLine), AnsiFromWide(directory), output, exitCode);
+  return RunCommandCapture(AnsiFromWide(application), AnsiFromWide(commandLine),
+                           AnsiFromWide(directory), output, exitCode);
 }
 
 bool WindowsSystemFacts::IsVistaOrLater() const { return ::IsVistaOrLater(); }
 
 std::wstring WindowsSystemFacts::ApplicationDirectory() const { return ::ApplicationDirectory(); }
+
+std::wstring WindowsSystemFacts::SystemDirectory() const { return ::SystemDirectory(); }
 
 std::wstring WindowsSystemFacts::ExecutablePath() const { return ::ExecutablePath(); }
 

@@ -10,14 +10,15 @@
 
 class WindowsCommandRunner : public CommandRunner {
  public:
-  bool Run(std::wstring_view commandLine, std::wstring_view directory,
-           std::wstring& output) override;
+  bool Run(std::wstring_view application, std::wstring_view commandLine,
+           std::wstring_view directory, std::wstring& output) override;
 };
 
 class WindowsSystemFacts : public SystemFacts {
  public:
   bool IsVistaOrLater() const override;
   std::wstring ApplicationDirectory() const override;
+  std::wstring SystemDirectory() const override;
   std::wstring ExecutablePath() const override;
 };
 

@@ -1,11 +1,15 @@
-// A stand-in for the system's netsh, for tests. Placed in the program's folder, it is found
-// before the real one. It works in the folder named by PELANTO_NETSH_DIR (without it, it prints
-// nothing and exits 0):
+// A stand-in for the system's netsh, for tests: the Wine test prefix has it as
+// system32\netsh.exe (Wine runs it instead of its own with WINEDLLOVERRIDES netsh.exe=n).
+// It works in the folder named by PELANTO_NETSH_DIR (without it, it prints nothing and exits 0):
 //   log.txt         every command line received is appended, as raw bytes, one per line
+//   programs.txt    the full path of the program that ran, one line per command
 //   <cmd>.out       bytes printed for the command (cmd: stop, disallow, allow, start, other)
+//   <cmd>.wording   the name of a real netsh message to print, in the ANSI code page (see
+//                   kWordings: zh-CN, en and zh-TW, "not-running" and "could-not-start")
 //   <cmd>.exit      its exit code, as decimal text
 //   <cmd>.sleep     milliseconds to wait before exiting
 //   <cmd>.hang      when present, never exits
+//   <cmd>.flood     when present, prints lines of 4 KiB without end
 #include <windows.h>
 
 #include <cstdlib>
@@ -42,6 +46,52 @@ void AppendLine(const std::string& path, const std::string& line) {
   CloseHandle(file);
 }
 
+struct Wording {
+  const char* name;
+  const wchar_t* text;
+};
+// What netsh prints when the WLAN service is stopped or the hosted network does not start, in
+// three display languages.
+constexpr Wording kWordings[] = {
+    {"zh-CN-not-running", L"无线自动配置服务(wlansvc)没有运行。\r\n"},
+    {"zh-CN-could-not-start",
+     L"无法启动承载网络。\r\n组或资源的状态不是执行请求操作的正确状态。\r\n"},
+    {"en-not-running", L"The Wireless AutoConfig Service (wlansvc) is not running.\r\n"},
+    {"en-could-not-start",
+     L"The hosted network couldn't be started.\r\nThe group or resource is not in the correct "
+     L"state to perform the requested operation.\r\n"},
+    {"zh-TW-not-running", L"無線自動設定服務 (wlansvc) 未執行。\r\n"},
+    {"zh-TW-could-not-start", L"無法啟動主控網路。\r\n群組或資源的狀態不正確，無法執行要求的作業。\r\n"},
+};
+
+std::string WordingBytes(std::string name) {
+  while (!name.empty() && (name.back() == '\n' || name.back() == '\r' || name.back() == ' ')) {
+    name.pop_back();
+  }
+  for (const Wording& wording : kWordings) {
+    if (name != wording.name) continue;
+    const int size = WideCharToMultiByte(CP_ACP, 0, wording.text, -1, nullptr, 0, nullptr, nullptr);
+    std::string bytes(size > 0 ? size : 0, '\0');
+    WideCharToMultiByte(CP_ACP, 0, wording.text, -1, bytes.data(), size, nullptr, nullptr);
+    if (!bytes.empty()) bytes.pop_back();  // the terminating NUL
+    return bytes;
+  }
+  return "unknown wording " + name + "\r\n";
+}
+
+void Write(const std::string& bytes) {
+  DWORD written = 0;
+  if (!bytes.empty()) {
+    WriteFile(GetStdHandle(STD_OUTPUT_HANDLE), bytes.data(), static_cast<DWORD>(bytes.size()),
+              &written, nullptr);
+  }
+}
+
+[[noreturn]] void Flood() {
+  const std::string line = std::string(4094, 'x') + "\r\n";
+  for (;;) Write(line);
+}
+
 std::string CommandName(const std::string& line) {
   if (line.find("stop hostednetwork") != std::string::npos) return "stop";
   if (line.find("mode=disallow") != std::string::npos) return "disallow";
@@ -58,15 +108,18 @@ int main() {
   if (length == 0 || length >= MAX_PATH) return 0;
   const std::string base = std::string(folder) + "\\";
   const std::string line = GetCommandLineA();
+  char program[MAX_PATH] = "";
+  GetModuleFileNameA(nullptr, program, MAX_PATH);
+  AppendLine(base + "programs.txt", program);
   AppendLine(base + "log.txt", line);
 
   const std::string name = CommandName(line);
   bool found = false;
-  const std::string output = ReadAll(base + name + ".out", found);
-  DWORD written = 0;
-  if (!output.empty()) {
-    WriteFile(GetStdHandle(STD_OUTPUT_HANDLE), output.data(), static_cast<DWORD>(output.size()), &written, nullptr);
-  }
+  Write(ReadAll(base + name + ".out", found));
+  const std::string wording = ReadAll(base + name + ".wording", found);
+  if (found) Write(WordingBytes(wording));
+  ReadAll(base + name + ".flood", found);
+  if (found) Flood();
   const std::string sleep = ReadAll(base + name + ".sleep", found);
   if (found) Sleep(static_cast<DWORD>(std::atoi(sleep.c_str())));
   ReadAll(base + name + ".hang", found);

@@ -3,9 +3,11 @@
 //   err:TEXT   writes TEXT to standard error
 //   sleep:MS   waits
 //   bulk:N     writes N bytes of numbered lines "line 0000001\r\n"...
+//   flood:N    writes lines of N bytes (N >= 2) without end
 //   exit:CODE  the exit code (last one wins)
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <string>
@@ -54,6 +56,10 @@ int main(int argc, char** argv) {
     if (kind == "err") Write(STD_ERROR_HANDLE, Unescape(value));
     if (kind == "sleep") Sleep(static_cast<DWORD>(std::atoi(value)));
     if (kind == "exit") exitCode = std::atoi(value);
+    if (kind == "flood") {
+      const std::string line = std::string(std::max(std::atoi(value), 2) - 2, 'x') + "\r\n";
+      for (;;) Write(STD_OUTPUT_HANDLE, line);
+    }
     if (kind == "bulk") {
       const long total = std::atol(value);
       std::string chunk;

@@ -1,7 +1,8 @@
 #include "fakes/shell/fake_ports.h"
 
-bool FakeCommandRunner::Run(std::wstring_view commandLine, std::wstring_view directory,
-                            std::wstring& output) {
+bool FakeCommandRunner::Run(std::wstring_view application, std::wstring_view commandLine,
+                            std::wstring_view directory, std::wstring& output) {
+  applications.emplace_back(application);
   commands.emplace_back(commandLine);
   directories.emplace_back(directory);
   for (const auto& [part, reply] : replies_) {

@@ -23,12 +23,13 @@ class FakeCommandRunner : public CommandRunner {
     bool ran = true;
     std::wstring output;
   };
-  bool Run(std::wstring_view commandLine, std::wstring_view directory,
-           std::wstring& output) override;
+  bool Run(std::wstring_view application, std::wstring_view commandLine,
+           std::wstring_view directory, std::wstring& output) override;
 
   // The reply for command lines that contain `part` (first match wins); others run silently.
   void Script(std::wstring part, Reply reply) { replies_.emplace_back(std::move(part), reply); }
 
+  std::vector<std::wstring> applications;
   std::vector<std::wstring> commands;
   std::vector<std::wstring> directories;
 
@@ -40,6 +41,7 @@ class FakeSystemFacts : public SystemFacts {
  public:
   bool IsVistaOrLater() const override { return majorVersion >= 6; }
   std::wstring ApplicationDirectory() const override { return directory; }
+  std::wstring SystemDirectory() const override { return L"C:\\Windows\\system32"; }
   std::wstring ExecutablePath() const override { return directory + L"Pelanto.exe"; }
   int majorVersion = 6;
   std::wstring directory = L"C:\\Program Files\\Pelanto\\";

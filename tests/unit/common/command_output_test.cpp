@@ -98,3 +98,18 @@ TEST(CommandOutputLines, LargeOutputInManySmallReadsLosesNothing) {
   EXPECT_EQ(text.size(), all.size() + 20000 / 3 + 1);
   EXPECT_NE(text.find(L"\r\nline 19999\r\n"), std::wstring::npos);
 }
+
+TEST(CommandOutputLines, KeepsOnlyTheFirstBytesAndLines) {
+  TestCodePage codePage;
+  CommandOutputLines byBytes(codePage, 10);
+  byBytes.AddBytes("abcd\r\nef");
+  byBytes.AddBytes("ghij\r\nnever\r\n");
+  byBytes.Finish();
+  EXPECT_EQ(byBytes.Text(), L"abcd\r\nefgh\r\n");  // cut inside a line: its start is kept
+
+  CommandOutputLines byLines(codePage, 1000, 2);
+  byLines.AddBytes("one\ntwo\nthree\nfour");
+  byLines.AddBytes("five\n");
+  byLines.Finish();
+  EXPECT_EQ(byLines.Text(), L"one\r\ntwo\r\n");
+}

@@ -12,6 +12,7 @@
 #include "fakes/netcon/fake_sharing_platform.h"
 #include "fakes/netcon/netcon_script.h"
 #include "fakes/shell/fake_ports.h"
+#include "fakes/wlan/fake_wlan_api.h"
 #include "sharing/nt_firewall.h"
 #include "shell/settings_keys.h"
 #include "shell/untMain.h"
@@ -32,7 +33,7 @@ struct ControllerTest : ::testing::Test {
   }
   TzenTuraMain& Make(std::vector<std::wstring> parameters = {}) {
     controller = std::make_unique<TzenTuraMain>(
-        MainPorts{runner, system, registry, dialogs, view, ansi, firewall, mobileHotspot},
+        MainPorts{runner, system, registry, dialogs, view, ansi, firewall, mobileHotspot, &wlan},
         std::move(parameters));
     return *controller;
   }
@@ -68,6 +69,7 @@ struct ControllerTest : ::testing::Test {
   FakeMainView view;
   FakeAnsiText ansi;
   FakeMobileHotspot mobileHotspot;
+  FakeWlanApi wlan;  // no usable API unless a test scripts one
   std::unique_ptr<TzenTuraMain> controller;
   std::size_t logMark = 0;
 };

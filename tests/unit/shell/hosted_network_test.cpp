@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "fakes/shell/fake_ports.h"
+#include "fakes/wlan/fake_wlan_api.h"
 #include "shell/hosted_network.h"
 
 using Commands = std::vector<std::wstring>;
@@ -28,6 +29,10 @@ TEST_F(HostedNetworkTest, StartRunsFourCommandsInOrderInTheProgramFolder) {
             (Commands{kStop, kDisallow,
                       L"netsh wlan set hostednetwork mode=allow ssid=MyNet01 key=secret99", kStart}));
   for (const auto& directory : runner.directories) EXPECT_EQ(directory, system.directory);
+  // Always the system's netsh, never one found beside the program.
+  for (const auto& application : runner.applications) {
+    EXPECT_EQ(application, L"C:\\Windows\\system32\\netsh.exe");
+  }
 }
 
 TEST_F(HostedNetworkTest, OldSystemRunsNothing) {
@@ -107,4 +112,60 @@ TEST(NetshValue, QuotesOnlyValuesWithWhiteSpace) {
   EXPECT_EQ(NetshValue(L""), L"");
   EXPECT_EQ(AllowCommandLine(L"my net", L"pass word"),
             L"netsh wlan set hostednetwork mode=allow ssid=\"my net\" key=\"pass word\"");
+}
+
+TEST_F(HostedNetworkTest, TheWlanApiDecidesWhereNetshNamedNoFailureAndTellsWhy) {
+  using State = WlanHostedNetworkState;
+  using Answer = WlanReport::Answer;
+  struct Case {
+    std::wstring startOutput;
+    WlanReport report;
+    int result;
+    HostedNetworkFailure failure;
+  };
+  const std::wstring english = L"The hosted network couldn't be started.\r\n";
+  const std::wstring chinese = L"无法启动承载网络。\r\n";
+  const std::vector<Case> cases = {
+      {english, {Answer::Answered, true, State::Active}, 0, HostedNetworkFailure::None},
+      {english, {Answer::Answered, true, State::Idle}, 1, HostedNetworkFailure::Other},
+      {english, {Answer::Answered, true, State::Unavailable}, 1,
+       HostedNetworkFailure::DriverHasNoHostedNetwork},
+      {english, {Answer::Answered, false, State::Unavailable}, 1,
+       HostedNetworkFailure::NoWirelessAdapter},
+      {english, {Answer::ServiceNotRunning}, 1, HostedNetworkFailure::ServiceNotRunning},
+      {english, {Answer::None}, 0, HostedNetworkFailure::None},  // netsh's word stands
+      // The marker still fails the start; the API only tells why.
+      {chinese, {Answer::Answered, true, State::Active}, 1, HostedNetworkFailure::Other},
+      {chinese, {Answer::Answered, true, State::Unavailable}, 1,
+       HostedNetworkFailure::DriverHasNoHostedNetwork},
+      {chinese, {Answer::None}, 1, HostedNetworkFailure::Other},
+  };
+  for (const Case& testCase : cases) {
+    FakeCommandRunner commands;
+    commands.Script(L"start hostednetwork", {true, testCase.startOutput});
+    FakeWlanApi wlan;
+    wlan.report = testCase.report;
+    HostedNetworkFailure failure = HostedNetworkFailure::Other;
+    EXPECT_EQ(ControlHostedNetwork(commands, system, L"zentura1", L"12345678", false, &wlan,
+                                   &failure),
+              testCase.result);
+    EXPECT_EQ(failure, testCase.failure);
+    EXPECT_EQ(wlan.queries, 1);
+  }
+}
+
+TEST_F(HostedNetworkTest, TheWlanApiIsNotAskedWhenNetshSettledTheOutcome) {
+  FakeWlanApi wlan;
+  wlan.Answer(true, WlanHostedNetworkState::Active);
+  HostedNetworkFailure failure = HostedNetworkFailure::None;
+  runner.Script(L"mode=allow", {true, L"The Wireless AutoConfig Service (wlansvc) 没有运行。\r\n"});
+  EXPECT_EQ(ControlHostedNetwork(runner, system, L"a", L"12345678", false, &wlan, &failure), 1);
+  EXPECT_EQ(failure, HostedNetworkFailure::ServiceNotRunning);
+
+  FakeCommandRunner failing;
+  failing.Script(L"start hostednetwork", {false, L""});
+  EXPECT_EQ(ControlHostedNetwork(failing, system, L"a", L"12345678", false, &wlan, &failure), -1);
+  EXPECT_EQ(failure, HostedNetworkFailure::None);
+  EXPECT_EQ(ControlHostedNetwork(runner, system, L"", L"", true, &wlan, &failure), 0);
+  EXPECT_EQ(wlan.queries, 0);
 }

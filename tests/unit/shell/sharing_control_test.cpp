@@ -176,7 +176,7 @@ TEST_F(SharingControlTest, StartMessagesByMsgCode) {
   const std::vector<Case> cases = {
       {5, L"", true, L"很遗憾，您的系统不是win7，无法开启wifi共享！！"},
       {6, L"无线自动配置服务没有运行", true,
-       L"很遗憾，您没有无线网卡或还没有安装好网卡驱动，无法开启wifi共享！！"},
+       L"无线网络服务（WLAN AutoConfig）没有运行，请启动该服务后重新打开本程序。"},
       {6, L"", false, L""},
   };
   for (const Case& testCase : cases) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "common/command_output.h"
 #include "common/win32/helpers.h"
 #include "win/support/win_test_support.h"
 
@@ -14,7 +15,7 @@ struct Capture {
 Capture RunPrinter(const std::string& arguments, DWORD timeoutMs = kCommandTimeoutMs) {
   Capture capture;
   const std::string command = "cmd_printer.exe " + arguments;
-  capture.ran = RunCommandCapture(command, AnsiFromWide(WinTestDirectory()), capture.output,
+  capture.ran = RunCommandCapture("", command, AnsiFromWide(WinTestDirectory()), capture.output,
                                   capture.exitCode, timeoutMs);
   return capture;
 }
@@ -49,12 +50,12 @@ TEST(RunCommandCapture, DecodesTheAnsiCodePage) {
   EXPECT_EQ(capture.output, L"没有运行\r\n");
 }
 
-TEST(RunCommandCapture, SeveralMegabytesArriveWholeWithoutDeadlock) {
+TEST(RunCommandCapture, SeveralMegabytesAreReadToTheEndAndTheirFirstLinesKept) {
   const long bytes = 6 * 1024 * 1024;
   const Capture capture = RunPrinter("bulk:" + std::to_string(bytes) + " exit:3");
   ASSERT_TRUE(capture.ran);
   EXPECT_EQ(capture.exitCode, 3u);
-  const long lines = (bytes + 13) / 14;  // each line is 14 bytes
+  const long lines = CommandOutputLines::kDefaultMaxKeptLines;  // each line is 14 bytes
   EXPECT_EQ(capture.output.size(), static_cast<size_t>(lines * 14));
   EXPECT_EQ(capture.output.substr(0, 14), L"line 0000000\r\n");
   wchar_t last[32];
@@ -62,9 +63,20 @@ TEST(RunCommandCapture, SeveralMegabytesArriveWholeWithoutDeadlock) {
   EXPECT_EQ(capture.output.substr(capture.output.size() - 14), last);
 }
 
+TEST(RunCommandCapture, EndlessOutputIsEndedAtTheLimitAndKeptWithinTheBound) {
+  const Capture capture = RunPrinter("flood:4096", 1500);
+  EXPECT_FALSE(capture.ran);
+  EXPECT_EQ(capture.exitCode, 0u);
+  // How much arrived before the limit depends on the machine; never more than the bound.
+  const size_t keptLines = CommandOutputLines::kDefaultMaxKeptBytes / 4096;
+  EXPECT_LE(capture.output.size(), (keptLines + 1) * 4096);
+  ASSERT_GT(capture.output.size(), 4096u);
+  EXPECT_EQ(capture.output.substr(4092, 6), L"xx\r\nxx");
+}
+
 TEST(RunCommandCapture, MissingProgramFailsWithNothing) {
   Capture capture;
-  capture.ran = RunCommandCapture("no_such_program_here.exe arg", "", capture.output, capture.exitCode);
+  capture.ran = RunCommandCapture("", "no_such_program_here.exe arg", "", capture.output, capture.exitCode);
   EXPECT_FALSE(capture.ran);
   EXPECT_EQ(capture.exitCode, 0u);
   EXPECT_TRUE(capture.output.empty());
@@ -88,7 +100,7 @@ TEST(RunCommandCapture, RunsInTheGivenDirectory) {
   WriteFileBytes(folder.File(L"marker.txt"), "here");
   // cmd_printer is found in the program's own folder; the working directory is the temp one.
   Capture capture;
-  capture.ran = RunCommandCapture("cmd /c type marker.txt", AnsiFromWide(folder.Path()),
+  capture.ran = RunCommandCapture("", "cmd /c type marker.txt", AnsiFromWide(folder.Path()),
                                   capture.output, capture.exitCode);
   EXPECT_TRUE(capture.ran);
   EXPECT_EQ(capture.output, L"here\r\n");

@@ -4,7 +4,8 @@
 #include "shell/hosted_network.h"
 #include "shell/win32/platform_ports_win32.h"
 
-// The real pipe, process and code page, against the fake netsh in this program's folder.
+// The real pipe, process and code page, against the fake netsh that the test prefix has as its
+// system one (a copy of it also lies in this program's folder, where it must not be found).
 
 namespace {
 
@@ -29,6 +30,8 @@ TEST(HostedNetworkOnWindows, RunsTheFourCommandsAndReadsSuccess) {
                                       "netsh wlan set hostednetwork mode=disallow",
                                       "netsh wlan set hostednetwork mode=allow ssid=HomeNet7 key=abcdefgh12",
                                       "netsh wlan start hostednetwork"}));
+  EXPECT_EQ(netsh.Programs(),
+            std::vector<std::string>(4, "C:\\windows\\system32\\netsh.exe"));
 }
 
 TEST(HostedNetworkOnWindows, FindsTheNotRunningMarkerInCodePage936) {

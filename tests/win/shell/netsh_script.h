@@ -27,6 +27,8 @@ class NetshScript {
     }
     return commands;
   }
+  // The full path of the program that ran, one per command.
+  std::vector<std::string> Programs() const { return ReadLines(folder_.File(L"programs.txt")); }
   const TempFolder& Folder() const { return folder_; }
 
  private:

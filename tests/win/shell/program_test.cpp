@@ -3,7 +3,8 @@
 #include "common/win32/reg_key.h"
 #include "netsh_script.h"
 
-// The whole program, started as a user starts it, in a folder of its own beside the fake netsh.
+// The whole program, started as a user starts it, in a folder of its own; the fake netsh is the
+// test prefix's system one.
 
 namespace {
 
@@ -12,7 +13,6 @@ class ProgramTest : public ::testing::Test {
   void SetUp() override {
     const std::wstring build = WindowsPath(PELANTO_BUILD_DIR) + L"\\";
     ASSERT_TRUE(CopyFileW((build + L"Pelanto.exe").c_str(), folder_.File(L"Pelanto.exe").c_str(), FALSE));
-    ASSERT_TRUE(CopyFileW((WinTestDirectory() + L"netsh.exe").c_str(), folder_.File(L"netsh.exe").c_str(), FALSE));
     RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\zenTura");
   }
 

@@ -24,8 +24,6 @@ class SharingProgramTest : public ::testing::Test {
     const std::wstring build = WindowsPath(PELANTO_BUILD_DIR) + L"\\";
     ASSERT_TRUE(
         CopyFileW((build + L"Pelanto.exe").c_str(), folder_.File(L"Pelanto.exe").c_str(), FALSE));
-    ASSERT_TRUE(CopyFileW((WinTestDirectory() + L"netsh.exe").c_str(),
-                          folder_.File(L"netsh.exe").c_str(), FALSE));
     ASSERT_TRUE(CopyFileW((FakeNetShellFolder() + L"\\NetShell.dll").c_str(),
                           folder_.File(L"NetShell.dll").c_str(), FALSE));
     RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\zenTura");
