@@ -69,13 +69,17 @@ bool MobileHotspotAccepts(std::wstring_view networkName, std::wstring_view key) 
          key.size() <= kMaxKeyLength;
 }
 
+void CheckMobileHotspotValues(std::wstring_view networkName, std::wstring_view key) {
+  if (!MobileHotspotAccepts(networkName, key)) throw AppError(kMobileHotspotRulesMessage);
+}
+
 bool TetheringActive(TetheringState state) {
   return state == TetheringState::On || state == TetheringState::InTransition;
 }
 
 void StartMobileHotspot(MobileHotspotPort& port, std::wstring_view adapterId,
                         std::wstring_view networkName, std::wstring_view key) {
-  if (!MobileHotspotAccepts(networkName, key)) throw AppError(kMobileHotspotRulesMessage);
+  CheckMobileHotspotValues(networkName, key);
   Check(port.Configure(adapterId, networkName, key));
   Check(port.Start(adapterId));
 }

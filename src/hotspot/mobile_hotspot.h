@@ -24,6 +24,9 @@ std::wstring TetheringFailureMessage(const TetheringResult& result);
 // characters.
 bool MobileHotspotAccepts(std::wstring_view networkName, std::wstring_view key);
 
+// Raises the rules' error for a name or key the Mobile Hotspot would not take.
+void CheckMobileHotspotValues(std::wstring_view networkName, std::wstring_view key);
+
 // True while tethering runs or is being switched.
 bool TetheringActive(TetheringState state);
 

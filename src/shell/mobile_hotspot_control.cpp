@@ -29,6 +29,8 @@ bool TzenTuraMain::MobileHotspotActive() {
 void TzenTuraMain::RestartMobileHotspot(std::wstring_view networkName, std::wstring_view key) {
   // Switched off, the new values wait for the next start.
   if (!MobileHotspotActive()) return;
+  // Values it would refuse leave the running hotspot as it is.
+  CheckMobileHotspotValues(networkName, key);
   StopMobileHotspot(ports_.mobileHotspot, InternetSideId());
   StartMobileHotspot(ports_.mobileHotspot, InternetSideId(), networkName, key);
 }

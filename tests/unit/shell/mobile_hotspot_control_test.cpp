@@ -74,6 +74,12 @@ TEST_F(MobileHotspotControlTest, SavingWhileOnRestartsWithTheNewValues) {
                                                     L" ssid=OtherNet passphrase=87654321",
                                                 started}));
   EXPECT_FALSE(Ran(L"ssid=OtherNet")) << "the hosted network is not asked again";
+
+  view.networkName = std::wstring(33, L'n');
+  controller->btnSetSaveClick();
+  ASSERT_EQ(dialogs.shown.size(), 1u);
+  EXPECT_EQ(dialogs.shown[0].text, L"无法开启移动热点：WIFI名称或密码不符合要求。");
+  EXPECT_TRUE(Calls().empty()) << "a refused name leaves the running hotspot alone";
 }
 
 TEST_F(MobileHotspotControlTest, QuittingStopsARunningHotspotBeforeNetshAndLeavesAnIdleOneAlone) {

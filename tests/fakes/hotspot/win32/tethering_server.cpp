@@ -72,9 +72,9 @@ HSTRING NewString(const std::wstring& text) {
   return string;
 }
 
-// Reference counting, IUnknown and IInspectable for an object with the interfaces `Main`
-// (its identity) and the ones QueryInterface admits.
-template <typename Main>
+// Reference counting, IUnknown and IInspectable for an object with the interface `Main` (its
+// identity, `MainIid`) and the ones its Find admits.
+template <typename Main, const IID& MainIid>
 class Object : public Main {
  public:
   Object() { InterlockedIncrement(&liveObjects); }
@@ -110,7 +110,8 @@ class Object : public Main {
  protected:
   // The interface for `iid`, or null.
   virtual void* Find(REFIID iid) {
-    if (iid == IID_IUnknown || iid == kIID_IInspectable || iid == kIID_IAgileObject) {
+    if (iid == IID_IUnknown || iid == kIID_IInspectable || iid == kIID_IAgileObject ||
+        iid == MainIid) {
       return static_cast<Main*>(this);
     }
     return nullptr;
@@ -120,7 +121,7 @@ class Object : public Main {
   LONG references_ = 1;
 };
 
-class Adapter final : public Object<INetworkAdapter> {
+class Adapter final : public Object<INetworkAdapter, IID_INetworkAdapter> {
  public:
   explicit Adapter(GUID id) : id_(id) {}
   HRESULT STDMETHODCALLTYPE get_OutboundMaxBitsPerSecond(UINT64* value) override {
@@ -144,16 +145,11 @@ class Adapter final : public Object<INetworkAdapter> {
     return S_OK;
   }
 
- protected:
-  void* Find(REFIID iid) override {
-    return iid == IID_INetworkAdapter ? static_cast<INetworkAdapter*>(this) : Object::Find(iid);
-  }
-
  private:
   GUID id_;
 };
 
-class Profile final : public Object<IConnectionProfile> {
+class Profile final : public Object<IConnectionProfile, IID_IConnectionProfile> {
  public:
   HRESULT STDMETHODCALLTYPE get_ProfileName(HSTRING* value) override {
     *value = NewString(L"Ethernet");
@@ -181,12 +177,6 @@ class Profile final : public Object<IConnectionProfile> {
     return S_OK;
   }
 
- protected:
-  void* Find(REFIID iid) override {
-    return iid == IID_IConnectionProfile ? static_cast<IConnectionProfile*>(this)
-                                         : Object::Find(iid);
-  }
-
  private:
   static HRESULT Unused(IInspectable** value) {
     *value = nullptr;
@@ -194,7 +184,8 @@ class Profile final : public Object<IConnectionProfile> {
   }
 };
 
-class ProfileList final : public Object<IConnectionProfileVectorView> {
+class ProfileList final
+    : public Object<IConnectionProfileVectorView, IID_IConnectionProfileVectorView> {
  public:
   HRESULT STDMETHODCALLTYPE GetAt(UINT32 index, IConnectionProfile** item) override {
     *item = nullptr;
@@ -206,39 +197,32 @@ class ProfileList final : public Object<IConnectionProfileVectorView> {
     *size = 1;
     return S_OK;
   }
-
- protected:
-  void* Find(REFIID iid) override {
-    return iid == IID_IConnectionProfileVectorView
-               ? static_cast<IConnectionProfileVectorView*>(this)
-               : Object::Find(iid);
-  }
 };
 
 // An object with a second interface of its own beside `First`, its identity; the second's
 // IUnknown and IInspectable are the first's.
-template <typename First, typename Second>
-class Pair : public Object<First>, public Second {
+template <typename First, const IID& FirstIid, typename Second>
+class Pair : public Object<First, FirstIid>, public Second {
  public:
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override {
-    return Object<First>::QueryInterface(iid, object);
+    return Object<First, FirstIid>::QueryInterface(iid, object);
   }
-  ULONG STDMETHODCALLTYPE AddRef() override { return Object<First>::AddRef(); }
-  ULONG STDMETHODCALLTYPE Release() override { return Object<First>::Release(); }
+  ULONG STDMETHODCALLTYPE AddRef() override { return Object<First, FirstIid>::AddRef(); }
+  ULONG STDMETHODCALLTYPE Release() override { return Object<First, FirstIid>::Release(); }
   HRESULT STDMETHODCALLTYPE GetIids(ULONG* count, IID** iids) override {
-    return Object<First>::GetIids(count, iids);
+    return Object<First, FirstIid>::GetIids(count, iids);
   }
   HRESULT STDMETHODCALLTYPE GetRuntimeClassName(HSTRING* name) override {
-    return Object<First>::GetRuntimeClassName(name);
+    return Object<First, FirstIid>::GetRuntimeClassName(name);
   }
   HRESULT STDMETHODCALLTYPE GetTrustLevel(TrustLevel* level) override {
-    return Object<First>::GetTrustLevel(level);
+    return Object<First, FirstIid>::GetTrustLevel(level);
   }
 };
 
 // An operation that has ended when it is handed out; `Operation` is the typed interface.
 template <typename Operation, typename Handler, const IID& OperationIid>
-class Ended : public Pair<Operation, IAsyncInfo> {
+class Ended : public Pair<Operation, OperationIid, IAsyncInfo> {
  public:
   HRESULT STDMETHODCALLTYPE put_Completed(Handler* handler) override {
     if (!handler) return E_POINTER;
@@ -268,9 +252,8 @@ class Ended : public Pair<Operation, IAsyncInfo> {
 
  protected:
   void* Find(REFIID iid) override {
-    if (iid == OperationIid) return static_cast<Operation*>(this);
     if (iid == IID_IAsyncInfo) return static_cast<IAsyncInfo*>(this);
-    return Object<Operation>::Find(iid);
+    return Object<Operation, OperationIid>::Find(iid);
   }
 
  private:
@@ -283,7 +266,8 @@ class EndedAction final
   HRESULT STDMETHODCALLTYPE GetResults() override { return S_OK; }
 };
 
-class OperationResult final : public Object<INetworkOperatorTetheringOperationResult> {
+class OperationResult final : public Object<INetworkOperatorTetheringOperationResult,
+                                            IID_INetworkOperatorTetheringOperationResult> {
  public:
   OperationResult(int32_t status, std::wstring message)
       : status_(status), message_(std::move(message)) {}
@@ -294,13 +278,6 @@ class OperationResult final : public Object<INetworkOperatorTetheringOperationRe
   HRESULT STDMETHODCALLTYPE get_AdditionalErrorMessage(HSTRING* message) override {
     *message = NewString(message_);
     return S_OK;
-  }
-
- protected:
-  void* Find(REFIID iid) override {
-    return iid == IID_INetworkOperatorTetheringOperationResult
-               ? static_cast<INetworkOperatorTetheringOperationResult*>(this)
-               : Object::Find(iid);
   }
 
  private:
@@ -324,7 +301,8 @@ class EndedTethering final
   std::wstring message_;
 };
 
-class AccessPoint final : public Object<INetworkOperatorTetheringAccessPointConfiguration> {
+class AccessPoint final : public Object<INetworkOperatorTetheringAccessPointConfiguration,
+                                        IID_INetworkOperatorTetheringAccessPointConfiguration> {
  public:
   HRESULT STDMETHODCALLTYPE get_Ssid(HSTRING* value) override {
     *value = NewString(ssid_);
@@ -345,19 +323,13 @@ class AccessPoint final : public Object<INetworkOperatorTetheringAccessPointConf
   const std::wstring& Ssid() const { return ssid_; }
   const std::wstring& Passphrase() const { return passphrase_; }
 
- protected:
-  void* Find(REFIID iid) override {
-    return iid == IID_INetworkOperatorTetheringAccessPointConfiguration
-               ? static_cast<INetworkOperatorTetheringAccessPointConfiguration*>(this)
-               : Object::Find(iid);
-  }
-
  private:
   std::wstring ssid_ = L"DESKTOP-FAKE 0000";
   std::wstring passphrase_ = L"fake-passphrase";
 };
 
-class Manager final : public Object<INetworkOperatorTetheringManager> {
+class Manager final
+    : public Object<INetworkOperatorTetheringManager, IID_INetworkOperatorTetheringManager> {
  public:
   HRESULT STDMETHODCALLTYPE get_MaxClientCount(UINT32* value) override {
     *value = 8;
@@ -399,18 +371,11 @@ class Manager final : public Object<INetworkOperatorTetheringManager> {
     *operation = new EndedTethering(0, L"");
     return S_OK;
   }
-
- protected:
-  void* Find(REFIID iid) override {
-    return iid == IID_INetworkOperatorTetheringManager
-               ? static_cast<INetworkOperatorTetheringManager*>(this)
-               : Object::Find(iid);
-  }
 };
 
 // The factory of a class: IActivationFactory plus the class's statics.
 template <typename Statics, const IID& StaticsIid>
-class Factory : public Pair<IActivationFactory, Statics> {
+class Factory : public Pair<IActivationFactory, kIID_IActivationFactory, Statics> {
  public:
   HRESULT STDMETHODCALLTYPE ActivateInstance(IInspectable** instance) override {
     *instance = nullptr;
@@ -419,9 +384,8 @@ class Factory : public Pair<IActivationFactory, Statics> {
 
  protected:
   void* Find(REFIID iid) override {
-    if (iid == kIID_IActivationFactory) return static_cast<IActivationFactory*>(this);
     if (iid == StaticsIid) return static_cast<Statics*>(this);
-    return Object<IActivationFactory>::Find(iid);
+    return Object<IActivationFactory, kIID_IActivationFactory>::Find(iid);
   }
 };
 
