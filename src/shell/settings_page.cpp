@@ -96,7 +96,11 @@ void TzenTuraMain::btnSetSaveClick() {
       return;
     }
     SaveSettings(name, key, SelectedId(AdapterList::Public), SelectedId(AdapterList::Private));
-    ControlHostedNetwork(name, key, false);
+    if (FhotspotKind == HotspotKind::MobileHotspot) {
+      RestartMobileHotspot(name, key);
+    } else {
+      ControlHostedNetwork(name, key, false);
+    }
     ports_.view.ShowSettingsToHome();
     ports_.view.SetTrayStartEnabled(true);
   });

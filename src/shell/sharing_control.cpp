@@ -1,6 +1,7 @@
 // One-click sharing: the connection lists, the start and stop actions and the tray.
 #include <exception>
 
+#include "hotspot/mobile_hotspot.h"
 #include "qrimg/join_payload.h"
 #include "sharing/nt_firewall.h"
 #include "sharing/nt_net_connection.h"
@@ -75,10 +76,15 @@ void TzenTuraMain::FillAdapterLists(int publicIndex, int privateIndex) {
     if (connection.Status() == NCS_CONNECTED && OffersAsInternetSide(connection.DeviceName())) {
       view.AddAdapterEntry(AdapterList::Public, connection.Name(), &connection);
     }
-    if (IsHostedNetworkAdapter(connection.DeviceName())) {
+    if (FhotspotKind == HotspotKind::HostedNetwork &&
+        IsHostedNetworkAdapter(connection.DeviceName())) {
       if (connection.Status() == NCS_DISCONNECTED) connection.Connect();
       view.AddAdapterEntry(AdapterList::Private, connection.Name(), &connection);
     }
+  }
+  // The Mobile Hotspot brings its own adapter: one entry without a connection.
+  if (FhotspotKind == HotspotKind::MobileHotspot) {
+    view.AddAdapterEntry(AdapterList::Private, kMobileHotspotEntryName, nullptr);
   }
   FoutNet = Reselect(view, AdapterList::Public, publicChoice, publicIndex);
   FinNet = Reselect(view, AdapterList::Private, privateChoice, privateIndex);
@@ -163,7 +169,11 @@ void TzenTuraMain::StartSequence() {
   view.SetRunningTexts(name, kPasswordLinePrefix + key);
   FillAdapterLists(view.SelectedAdapterIndex(AdapterList::Public),
                    view.SelectedAdapterIndex(AdapterList::Private));
-  SetSharing(FoutNet, FinNet, true);
+  if (FhotspotKind == HotspotKind::MobileHotspot) {
+    StartMobileHotspot(ports_.mobileHotspot, InternetSideId(), name, key);
+  } else {
+    SetSharing(FoutNet, FinNet, true);
+  }
   view.StartSpinner();
 }
 
@@ -171,7 +181,11 @@ void TzenTuraMain::btnStopClick() {
   RunHandler([this] {
     ports_.view.ShowRunningToHome();
     ports_.view.SetTrayStartChecked(false);
-    SetSharing(FoutNet, FinNet, false);
+    if (FhotspotKind == HotspotKind::MobileHotspot) {
+      StopMobileHotspot(ports_.mobileHotspot, InternetSideId());
+    } else {
+      SetSharing(FoutNet, FinNet, false);
+    }
   });
 }
 

@@ -25,6 +25,7 @@ void TzenTuraMain::CreationSteps() {
   LoadSettings();
   MsgCode = ControlHostedNetwork(ports_.view.NetworkNameText(), ports_.view.PasswordText(), false,
                                  &MsgReason);
+  ChooseHotspotKind();
   FillAdapterLists(0, 0);
   SelectSavedAdapters();
   const std::wstring autostart = ports_.registry.ReadString(kRunKey, kRunValueName, L"");
@@ -38,7 +39,9 @@ void TzenTuraMain::CreationSteps() {
 }
 
 void TzenTuraMain::FormDestroy() {
-  if (MsgCode == 0) btnStopClick();
+  if (MsgCode == 0 && (FhotspotKind == HotspotKind::HostedNetwork || MobileHotspotActive())) {
+    btnStopClick();
+  }
   ControlHostedNetwork(L"", L"", true);
 }
 
@@ -57,6 +60,6 @@ void TzenTuraMain::NcloseClick() { ports_.view.RequestClose(); }
 
 int TzenTuraMain::ControlHostedNetwork(std::wstring_view networkName, std::wstring_view key,
                                        bool stop, HostedNetworkFailure* failure) {
-  return ::ControlHostedNetwork(ports_.commands, ports_.system, networkName, key, stop,
-                                ports_.wlan, failure);
+  return ::ControlHostedNetwork(ports_.commands, ports_.system, networkName, key, stop, ports_.wlan,
+                                failure);
 }

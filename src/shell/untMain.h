@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "hotspot/hosted_network_failure.h"
+#include "hotspot/mobile_hotspot_port.h"
 #include "shell/ansi_text.h"
 #include "shell/command_runner.h"
 #include "shell/dialogs.h"
@@ -30,9 +31,14 @@ struct MainPorts {
   AnsiText& ansi;
   // The sharing manager `NTFirewall1`; it owns the connections the lists point to.
   TNTFirewall& firewall;
+  // Windows' Mobile Hotspot, the way where the hosted network cannot be had.
+  MobileHotspotPort& mobileHotspot;
   // The WLAN API; null where the system has none to use.
   WlanApi* wlan = nullptr;
 };
+
+// What gives the hotspot: the hosted network through netsh and sharing, or the Mobile Hotspot.
+enum class HotspotKind { HostedNetwork, MobileHotspot };
 
 inline constexpr unsigned kAutoStartMessage = 0x081A;
 inline constexpr unsigned kSendReportMessage = 0x081B;
@@ -85,6 +91,9 @@ class TzenTuraMain {
   void ShowQrCode(std::string_view payload);
 
   int GetMsgCode() const { return MsgCode; }
+  HotspotKind GetHotspotKind() const { return FhotspotKind; }
+  // Why the Mobile Hotspot is not available (Enabled when it is, or was not asked).
+  TetheringCapability GetMobileHotspotCapability() const { return FmobileHotspotCapability; }
   HostedNetworkFailure GetMsgReason() const { return MsgReason; }
   int GetIsAuto() const { return IsAuto; }
   TNTNetConnection* InternetSide() const { return FoutNet; }
@@ -100,6 +109,11 @@ class TzenTuraMain {
   // Missing sides (null) are left alone.
   void SetSharing(TNTNetConnection* internetSide, TNTNetConnection* hostedSide, bool enable);
   void StartSequence();
+  // The Mobile Hotspot's parts of creation, start, stop, quitting and saving.
+  void ChooseHotspotKind();
+  std::wstring InternetSideId() const;
+  bool MobileHotspotActive();
+  void RestartMobileHotspot(std::wstring_view networkName, std::wstring_view key);
   void AskForAutostart();
   // The Run value and, beside it, the logon task.
   void WriteRunValue(RegistryKey& runKey);
@@ -118,6 +132,8 @@ class TzenTuraMain {
   // -1 (a command failed to run) until the hosted network has been prepared: an error before
   // that must not leave "ready" behind.
   int MsgCode = -1;
+  HotspotKind FhotspotKind = HotspotKind::HostedNetwork;
+  TetheringCapability FmobileHotspotCapability = TetheringCapability::Enabled;
   // Why the hosted network is not ready, beside `MsgCode` 1; None otherwise.
   HostedNetworkFailure MsgReason = HostedNetworkFailure::None;
   int IsAuto = 0;

@@ -422,15 +422,22 @@ def process_memory_mb(folder):
     return total_kb / 1024
 
 
+def shown_message_boxes():
+    """The shown message boxes, each as its caption and the texts of its message and buttons."""
+    listing = run(["wine", os.path.join(WINTEST_DIR, "window_text.exe")]).stdout
+    boxes = []
+    for box in listing.decode("utf-8", "replace").split("\x1e"):
+        texts = box.split("\x1f")
+        if len(texts) > 1:
+            boxes.append((texts[0], [text for text in texts[1:] if text]))
+    return boxes
+
+
 def message_box_texts(caption):
     """The texts of the shown message box with that caption (its message, then its buttons),
     or None when no such box is shown."""
-    listing = run(["wine", os.path.join(WINTEST_DIR, "window_text.exe")]).stdout
-    for box in listing.decode("utf-8", "replace").split("\x1e"):
-        texts = box.split("\x1f")
-        if texts[0] == caption:
-            return texts[1:]
-    return None
+    return next((texts for box_caption, texts in shown_message_boxes() if box_caption == caption),
+                None)
 
 
 def message_box_text(caption):
@@ -443,7 +450,12 @@ def message_text(caption):
     """The message of the shown message box with the caption, or None."""
     texts = message_box_texts(caption)
     return texts[0] if texts else None
-    return None
+
+
+def first_message_box():
+    """Caption and message of the first shown message box, or None."""
+    boxes = shown_message_boxes()
+    return (boxes[0][0], boxes[0][1][0] if boxes[0][1] else "") if boxes else None
 
 
 def post_window_message(message, wparam=0):

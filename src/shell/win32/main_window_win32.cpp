@@ -26,7 +26,7 @@ void AllowFromAnySender(HWND window, UINT message) {
 MainWindow::MainWindow(SharingPlatform& sharing, std::vector<std::wstring> parameters)
     : firewall_(sharing),
       controller_(MainPorts{commands_, system_, registry_, logonTask_, dialogs_, *this, ansi_,
-                            firewall_, &wlan_},
+                            firewall_, mobileHotspot_, &wlan_},
                   std::move(parameters)),
       connector_(WindowThreadWaits()),
       feedback_(*this, connector_, SiteHost()) {}
@@ -35,7 +35,8 @@ MainWindow::~MainWindow() { Destroy(); }
 
 bool MainWindow::Create(HINSTANCE instance) {
   LoadIcons(instance);
-  fonts_ = std::make_unique<toolkit::FontLibrary>(std::make_unique<toolkit::win32::GdiFontSource>());
+  fonts_ =
+      std::make_unique<toolkit::FontLibrary>(std::make_unique<toolkit::win32::GdiFontSource>());
   toolkit::win32::WindowOptions options;
   options.caption = kCaption;
   options.size = {ui::MainForm::kWidth, ui::MainForm::kHeight};
@@ -50,8 +51,8 @@ bool MainWindow::Create(HINSTANCE instance) {
   form_ = std::make_unique<ui::MainForm>(window_->GetScene());
   ConnectFormEvents();
   BuildTrayMenu();
-  tray_ = std::make_unique<toolkit::win32::TrayIcon>(window_->Handle(), smallIcon_.Get(),
-                                                     kTrayTooltip);
+  tray_ =
+      std::make_unique<toolkit::win32::TrayIcon>(window_->Handle(), smallIcon_.Get(), kTrayTooltip);
   tray_->onClick = [this] { controller_.TrayIcon1Click(); };
   tray_->onMenu = [this] {
     pm1_.ShowAtCursor(window_->Handle(), [] { DispatchPendingMessages(); });
@@ -170,9 +171,7 @@ void MainWindow::Guarded(const std::function<void()>& handler) {
   }
 }
 
-void MainWindow::PostAutoStart() {
-  PostMessageW(window_->Handle(), kAutoStartMessage, 0, 0);
-}
+void MainWindow::PostAutoStart() { PostMessageW(window_->Handle(), kAutoStartMessage, 0, 0); }
 
 void MainWindow::RequestClose() { PostMessageW(window_->Handle(), WM_CLOSE, 0, 0); }
 
@@ -199,9 +198,7 @@ void MainWindow::AddAdapterEntry(AdapterList list, const std::wstring& text,
 }
 
 // The list box holds one item per entry, so its selection is the entry's index.
-int MainWindow::SelectedAdapterIndex(AdapterList list) const {
-  return Combo(list).SelectedIndex();
-}
+int MainWindow::SelectedAdapterIndex(AdapterList list) const { return Combo(list).SelectedIndex(); }
 
 void MainWindow::SelectAdapter(AdapterList list, int index) { Combo(list).SetSelectedIndex(index); }
 

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "hotspot/win32/system_mobile_hotspot_win32.h"
 #include "online/asio_connector.h"
 #include "online/feedback.h"
 #include "online/win32/report_win32.h"
@@ -102,8 +103,7 @@ class MainWindow : public MainView, private FeedbackWindow {
   void SetMemoText(std::wstring_view text) override;
   bool CommentTimerOn() const override { return commentTimerOn_; }
   void SetCommentTimer(bool on) override;
-  void ShowInfoMessage(std::wstring_view text, std::wstring_view caption,
-                       uint32_t flags) override {
+  void ShowInfoMessage(std::wstring_view text, std::wstring_view caption, uint32_t flags) override {
     dialogs_.ShowInfoMessage(text, caption, flags);
   }
   void OpenWebPage(std::wstring_view address) override;
@@ -127,6 +127,7 @@ class MainWindow : public MainView, private FeedbackWindow {
   WindowsDialogs dialogs_;
   WindowsAnsiText ansi_;
   TNTFirewall firewall_;
+  SystemMobileHotspot mobileHotspot_;
   TzenTuraMain controller_;
   WindowsUsageReport usageReport_;
   AsioConnector connector_;

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "fakes/hotspot/fake_mobile_hotspot.h"
 #include "fakes/netcon/fake_netcon_world.h"
 #include "fakes/netcon/fake_sharing_platform.h"
 #include "fakes/netcon/netcon_script.h"
@@ -32,7 +33,8 @@ struct ControllerTest : ::testing::Test {
   }
   TzenTuraMain& Make(std::vector<std::wstring> parameters = {}) {
     controller = std::make_unique<TzenTuraMain>(
-        MainPorts{runner, system, registry, logonTask, dialogs, view, ansi, firewall, &wlan},
+        MainPorts{runner, system, registry, logonTask, dialogs, view, ansi, firewall, mobileHotspot,
+                  &wlan},
         std::move(parameters));
     return *controller;
   }
@@ -68,6 +70,7 @@ struct ControllerTest : ::testing::Test {
   FakeDialogs dialogs;
   FakeMainView view;
   FakeAnsiText ansi;
+  FakeMobileHotspot mobileHotspot;
   FakeWlanApi wlan;  // no usable API unless a test scripts one
   std::unique_ptr<TzenTuraMain> controller;
   std::size_t logMark = 0;

@@ -98,7 +98,7 @@ TEST_F(ControllerTest, MsgCodeRecordsTheHostedNetworkOutcome) {
   FakeSystemFacts modern;
   runner.Script(L"mode=allow", {true, L"无线自动配置服务没有运行"});
   controller = std::make_unique<TzenTuraMain>(
-      MainPorts{runner, modern, registry, logonTask, dialogs, view, ansi, firewall},
+      MainPorts{runner, modern, registry, logonTask, dialogs, view, ansi, firewall, mobileHotspot},
       std::vector<std::wstring>{});
   controller->FormCreate();
   EXPECT_EQ(controller->GetMsgCode(), 1);

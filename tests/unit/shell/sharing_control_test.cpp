@@ -225,7 +225,9 @@ TEST_F(SharingControlTest, StartMessagesByMsgCode) {
     dialogs.shown.clear();
     view.autostartChecked = true;
     TzenTuraMain main(
-        MainPorts{commands, facts, registry, logonTask, dialogs, view, ansi, firewall}, {});
+        MainPorts{commands, facts, registry, logonTask, dialogs, view, ansi, firewall,
+                  mobileHotspot},
+        {});
     main.FormCreate();
     main.btnBeginClick();
     if (testCase.message.empty()) {
