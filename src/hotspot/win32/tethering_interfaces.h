@@ -11,6 +11,8 @@
 
 #include <cstdint>
 
+#include "common/stdcall_check.h"
+
 namespace winrt_abi {
 
 // Windows.Foundation.AsyncStatus
@@ -151,5 +153,46 @@ inline constexpr wchar_t kTetheringManagerClass[] =
     L"Windows.Networking.NetworkOperators.NetworkOperatorTetheringManager";
 inline constexpr wchar_t kNetworkInformationClass[] =
     L"Windows.Networking.Connectivity.NetworkInformation";
+
+// Every method of the interfaces above is __stdcall (checked where it matters: 32-bit x86).
+static_assert(AllStdcall<&IAsyncInfo::get_Id, &IAsyncInfo::get_Status, &IAsyncInfo::get_ErrorCode,
+                         &IAsyncInfo::Cancel, &IAsyncInfo::Close>);
+static_assert(AllStdcall<&IAsyncActionCompletedHandler::Invoke>);
+static_assert(AllStdcall<&IAsyncAction::put_Completed, &IAsyncAction::get_Completed,
+                         &IAsyncAction::GetResults>);
+static_assert(AllStdcall<&INetworkOperatorTetheringOperationResult::get_Status,
+                         &INetworkOperatorTetheringOperationResult::get_AdditionalErrorMessage>);
+static_assert(AllStdcall<&ITetheringResultCompletedHandler::Invoke>);
+static_assert(
+    AllStdcall<&ITetheringResultOperation::put_Completed, &ITetheringResultOperation::get_Completed,
+               &ITetheringResultOperation::GetResults>);
+static_assert(AllStdcall<&INetworkOperatorTetheringAccessPointConfiguration::get_Ssid,
+                         &INetworkOperatorTetheringAccessPointConfiguration::put_Ssid,
+                         &INetworkOperatorTetheringAccessPointConfiguration::get_Passphrase,
+                         &INetworkOperatorTetheringAccessPointConfiguration::put_Passphrase>);
+static_assert(AllStdcall<&INetworkOperatorTetheringManager::get_MaxClientCount,
+                         &INetworkOperatorTetheringManager::get_ClientCount,
+                         &INetworkOperatorTetheringManager::get_TetheringOperationalState,
+                         &INetworkOperatorTetheringManager::GetCurrentAccessPointConfiguration,
+                         &INetworkOperatorTetheringManager::ConfigureAccessPointAsync,
+                         &INetworkOperatorTetheringManager::StartTetheringAsync,
+                         &INetworkOperatorTetheringManager::StopTetheringAsync>);
+static_assert(AllStdcall<&INetworkAdapter::get_OutboundMaxBitsPerSecond,
+                         &INetworkAdapter::get_InboundMaxBitsPerSecond,
+                         &INetworkAdapter::get_IanaInterfaceType, &INetworkAdapter::get_NetworkItem,
+                         &INetworkAdapter::get_NetworkAdapterId>);
+static_assert(
+    AllStdcall<&IConnectionProfile::get_ProfileName,
+               &IConnectionProfile::GetNetworkConnectivityLevel,
+               &IConnectionProfile::GetNetworkNames, &IConnectionProfile::GetConnectionCost,
+               &IConnectionProfile::GetDataPlanStatus, &IConnectionProfile::get_NetworkAdapter>);
+static_assert(
+    AllStdcall<&IConnectionProfileVectorView::GetAt, &IConnectionProfileVectorView::get_Size>);
+static_assert(AllStdcall<&INetworkInformationStatics::GetConnectionProfiles,
+                         &INetworkInformationStatics::GetInternetConnectionProfile>);
+static_assert(
+    AllStdcall<
+        &INetworkOperatorTetheringManagerStatics2::GetTetheringCapabilityFromConnectionProfile,
+        &INetworkOperatorTetheringManagerStatics2::CreateFromConnectionProfile>);
 
 }  // namespace winrt_abi
