@@ -428,8 +428,8 @@ def shown_message_boxes():
     boxes = []
     for box in listing.decode("utf-8", "replace").split("\x1e"):
         texts = box.split("\x1f")
-        if len(texts) > 1:
-            boxes.append((texts[0], [text for text in texts[1:] if text]))
+        if len(texts) > 2:
+            boxes.append((texts[0], [texts[1]] + [text for text in texts[2:] if text]))
     return boxes
 
 
@@ -455,7 +455,7 @@ def message_text(caption):
 def first_message_box():
     """Caption and message of the first shown message box, or None."""
     boxes = shown_message_boxes()
-    return (boxes[0][0], boxes[0][1][0] if boxes[0][1] else "") if boxes else None
+    return (boxes[0][0], boxes[0][1][0]) if boxes else None
 
 
 def post_window_message(message, wparam=0):

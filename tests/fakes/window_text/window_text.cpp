@@ -1,6 +1,6 @@
 // Prints what the shown message boxes say, as a test reads them off the screen:
 //   window_text
-// For each box: its caption, then the texts of its child windows (its message, its buttons),
+// For each box: its caption, its message, then the texts of its other child windows (buttons),
 // each ended by U+001F, the box ended by U+001E; all in UTF-8. (No caption is taken as an
 // argument: Wine may not pass Chinese command-line text through unchanged.)
 #include <windows.h>
@@ -17,7 +17,11 @@ std::wstring TextOf(HWND window) {
   return text;
 }
 
+// A message box's message is its static control 0xFFFF.
+constexpr int kMessageControlId = 0xFFFF;
+
 BOOL CALLBACK AddChildText(HWND window, LPARAM context) {
+  if (GetDlgCtrlID(window) == kMessageControlId) return TRUE;  // written first
   *reinterpret_cast<std::wstring*>(context) += TextOf(window) + L"\x1F";
   return TRUE;
 }
@@ -28,6 +32,8 @@ BOOL CALLBACK AddBox(HWND window, LPARAM context) {
   if (IsWindowVisible(window) && lstrcmpW(className, kMessageBoxClass) == 0) {
     auto& out = *reinterpret_cast<std::wstring*>(context);
     out += TextOf(window) + L"\x1F";
+    const HWND message = GetDlgItem(window, kMessageControlId);
+    out += (message ? TextOf(message) : std::wstring()) + L"\x1F";
     EnumChildWindows(window, AddChildText, context);
     out += L"\x1E";
   }
