@@ -9,6 +9,21 @@
 
 namespace toolkit {
 
+FontBytes::FontBytes(std::vector<uint8_t> bytes) {
+  if (bytes.empty()) return;
+  auto owned = std::make_shared<const std::vector<uint8_t>>(std::move(bytes));
+  data_ = owned->data();
+  size_ = owned->size();
+  owner_ = std::move(owned);
+}
+
+FontBytes::FontBytes(std::shared_ptr<const void> owner, const uint8_t* data, size_t size) {
+  if (!owner || !data || size == 0) return;
+  owner_ = std::move(owner);
+  data_ = data;
+  size_ = size;
+}
+
 class FontFace {
  public:
   explicit FontFace(FontData data) : data_(std::move(data)) {
@@ -90,7 +105,8 @@ std::optional<FontData> FileFontSource::Load(const std::wstring& family, bool bo
   std::ifstream file(path, std::ios::binary);
   if (!file) return std::nullopt;
   FontData data;
-  data.bytes.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+  data.bytes = FontBytes(
+      std::vector<uint8_t>(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()));
   data.faceIndex = it->second.faceIndex;
   if (data.bytes.empty()) return std::nullopt;
   return data;

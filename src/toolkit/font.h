@@ -18,9 +18,28 @@ struct FontSpec {
   bool operator==(const FontSpec&) const = default;
 };
 
+// Read-only bytes that keep their storage alive: a vector handed over, or a view (a mapped file)
+// whose owner releases it when the last copy is gone. Copies and moves share the storage, so the
+// bytes never move while anything points into them.
+class FontBytes {
+ public:
+  FontBytes() = default;
+  explicit FontBytes(std::vector<uint8_t> bytes);
+  // `size` bytes at `data`, readable for as long as `owner` lives; empty without an owner.
+  FontBytes(std::shared_ptr<const void> owner, const uint8_t* data, size_t size);
+  const uint8_t* data() const { return data_; }
+  size_t size() const { return size_; }
+  bool empty() const { return size_ == 0; }
+
+ private:
+  std::shared_ptr<const void> owner_;
+  const uint8_t* data_ = nullptr;
+  size_t size_ = 0;
+};
+
 // The bytes of one TrueType face (a .ttf, or a .ttc with the face's index).
 struct FontData {
-  std::vector<uint8_t> bytes;
+  FontBytes bytes;
   int faceIndex = 0;
 };
 

@@ -76,4 +76,25 @@ TEST(Fonts, MissingFamilyDrawsWithTheFallbackAndLoneSurrogatesDoNotBreak) {
   EXPECT_NO_THROW(RenderText(fonts, broken, {}, {50, 20}));
 }
 
+TEST(Fonts, FaceBytesStayWhereTheyAreUntilTheLastCopyGoes) {
+  std::vector<uint8_t> file{1, 2, 3};
+  const uint8_t* where = file.data();
+  FontBytes copy(std::move(file));
+  FontBytes moved = std::move(copy);
+  EXPECT_EQ(moved.data(), where);
+  EXPECT_EQ(moved.size(), 3u);
+  static const uint8_t view[] = {4, 5};
+  int released = 0;
+  {
+    FontBytes mapped(std::shared_ptr<const void>(view, [&](const void*) { ++released; }), view, 2);
+    const FontBytes shared = mapped;
+    mapped = FontBytes();
+    EXPECT_EQ(released, 0);
+    EXPECT_EQ(shared.data(), view);
+  }
+  EXPECT_EQ(released, 1);
+  // A view nothing keeps alive is no view.
+  EXPECT_TRUE(FontBytes(nullptr, view, 2).empty());
+}
+
 }  // namespace

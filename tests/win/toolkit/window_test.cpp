@@ -98,6 +98,14 @@ TEST(GdiFonts, InstalledFacesOnlyAndACjkFallback) {
   const auto cjk = source.Load(L"WenQuanYi Micro Hei", false);
   ASSERT_TRUE(cjk.has_value());
   EXPECT_GT(cjk->bytes.size(), 1000000u);
+  // Mapped from its file, not copied, and unmapped with the last copy of the face.
+  const void* bytes = cjk->bytes.data();
+  MEMORY_BASIC_INFORMATION region{};
+  ASSERT_NE(VirtualQuery(bytes, &region, sizeof(region)), 0u);
+  EXPECT_EQ(region.Type, static_cast<DWORD>(MEM_MAPPED));
+  cjk.reset();
+  ASSERT_NE(VirtualQuery(bytes, &region, sizeof(region)), 0u);
+  EXPECT_EQ(region.State, static_cast<DWORD>(MEM_FREE));
   EXPECT_FALSE(Fonts().GlyphFor({L"Tahoma", 11, false}, U'P').coverage.empty());
   EXPECT_FALSE(Fonts().GlyphFor({L"Tahoma", 11, true}, U'设').coverage.empty());
 }
