@@ -95,7 +95,7 @@ TEST(GdiFonts, InstalledFacesOnlyAndACjkFallback) {
   GdiFontSource source;
   // GDI would hand over a substitute; a family that is not installed must read as missing.
   EXPECT_FALSE(source.Load(L"No Such Family Anywhere", false).has_value());
-  const auto cjk = source.Load(L"WenQuanYi Micro Hei", false);
+  auto cjk = source.Load(L"WenQuanYi Micro Hei", false);
   ASSERT_TRUE(cjk.has_value());
   EXPECT_GT(cjk->bytes.size(), 1000000u);
   // Mapped from its file, not copied, and unmapped with the last copy of the face.
