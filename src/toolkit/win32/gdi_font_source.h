@@ -9,8 +9,10 @@
 
 namespace toolkit::win32 {
 
-// The installed fonts, read through GDI GetFontData. A family whose bold face GDI only
-// simulates is reported without one, so the toolkit emboldens the regular face itself.
+// The installed fonts: the file GDI realises a face from, mapped read-only (only the pages read
+// for glyphs are ever loaded), or a copy through GDI GetFontData where GDI names no file (before
+// Windows 8). A family whose bold face GDI only simulates is reported without one, so the
+// toolkit emboldens the regular face itself.
 class GdiFontSource : public FontSource {
  public:
   std::optional<FontData> Load(const std::wstring& family, bool bold) override;

@@ -100,7 +100,9 @@ std::wstring FilePathOf(DWORD instanceId) {
     info = reinterpret_cast<FontFileInfo*>(buffer.data());
     if (!routine(instanceId, 0, info, buffer.size() * 8, &needed)) return {};
   }
-  std::wstring path(info->path, wcsnlen(info->path, (buffer.size() * 8 - offsetof(FontFileInfo, path)) / sizeof(WCHAR)));
+  std::wstring path(
+      info->path,
+      wcsnlen(info->path, (buffer.size() * 8 - offsetof(FontFileInfo, path)) / sizeof(WCHAR)));
   if (path.rfind(L"\\??\\", 0) == 0) path[1] = L'\\';  // \\?\ hands the NT path on unchanged
   return path;
 }
@@ -111,8 +113,7 @@ FontBytes MapFile(const std::wstring& path, DWORD expectedSize) {
                                 nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   LARGE_INTEGER size{};
   if (!file || !GetFileSizeEx(file.Get(), &size) || size.QuadPart != expectedSize) return {};
-  const UniqueHandle mapping(
-      CreateFileMappingW(file.Get(), nullptr, PAGE_READONLY, 0, 0, nullptr));
+  const UniqueHandle mapping(CreateFileMappingW(file.Get(), nullptr, PAGE_READONLY, 0, 0, nullptr));
   if (!mapping) return {};
   const void* view = MapViewOfFile(mapping.Get(), FILE_MAP_READ, 0, 0, 0);
   if (!view) return {};
