@@ -315,7 +315,13 @@ void Node::MarkAncestorEffects() {
   for (Node* n = parent_; n != nullptr; n = n->parent_) {
     if (!n->effects_.Any()) continue;
     if (!area) area = SceneBounds();
-    n->effects_.SubtreeChanged(n->WorldTransform().Inverse().MapBounds(*area));
+    const RectF local = n->WorldTransform().Inverse().MapBounds(*area);
+    const RectF opaque = n->OpaqueArea().Inflated(-1);
+    // Drawn over opaque pixels, the change leaves the coverage's alpha as it was.
+    if (!opaque.IsEmpty() && local.left >= opaque.left && local.top >= opaque.top &&
+        local.right <= opaque.right && local.bottom <= opaque.bottom)
+      continue;
+    n->effects_.SubtreeChanged(local);
   }
 }
 
