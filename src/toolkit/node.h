@@ -203,6 +203,9 @@ class Node {
   // Tells the ancestors with effects that this subtree's area changed.
   void MarkAncestorEffects();
   RectF OwnSceneBounds(const Affine& world) const;
+  // The node's opaque content covers the whole clip at full opacity: what lies behind it there
+  // (its effects) would be painted over.
+  bool HidesClip(const Canvas& canvas) const;
   float EffectExtent() const;
   void AttachScene(Scene* scene);
   void ChildVisibilityChanged();
