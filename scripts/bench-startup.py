@@ -4,9 +4,11 @@
 For each program: one untimed warm-up launch, then N timed launches in a Wine session of its own.
 Start-up is the time from launch until the window is mapped and a pixel read back from the X
 screen shows the window's fill colour; memory is read from Linux's view of the program's process
-once it has run a few seconds after its first frame.
+once it has run a few seconds after its first frame. Each run also starts Pelanto's hotspot and
+measures the share of one core its process takes while the running screen's spinner turns.
 
     scripts/bench-startup.py [--build-dir build/win64] [--runs 5] [--settle 3] [--strip-debug]
+                             [--spinner-only]
 """
 
 import argparse
@@ -41,6 +43,8 @@ def parse_arguments():
     parser.add_argument("--strip-debug", action="store_true",
                         help="strip debug information from the copies launched (Wine loads a "
                              "MinGW image's debug sections into the process's private memory)")
+    parser.add_argument("--spinner-only", action="store_true",
+                        help="measure only the spinner's CPU share, once per run")
     return parser.parse_args()
 
 
@@ -52,6 +56,8 @@ def point_harness_at(build_dir, session_file):
     netcon = os.path.join(build_dir, "tests", "fakes", "netcon")
     os.environ["PELANTO_NETSHELL_DIR"] = netcon
     os.environ["PELANTO_NETCON_DLL"] = os.path.join(netcon, "FakeNetcon.dll")
+    os.environ["PELANTO_TASKS_DLL"] = os.path.join(build_dir, "tests", "fakes", "task_scheduler",
+                                                   "FakeTaskScheduler.dll")
     sys.path.insert(0, os.path.join(ROOT, "tests", "e2e"))
 
 
@@ -237,6 +243,30 @@ def measure(harness, probe, launch, settle, origin=None, strip=False):
             "processes": processes, "exit": code, "origin": origin}
 
 
+def spinner_cpu(harness, seconds=5.0):
+    """The share of one core Pelanto's process takes while the running screen's spinner turns:
+    the hotspot is started with the start button (autostart on, so no question is asked) and
+    the process's user plus system time is sampled over `seconds`, the pointer off the window."""
+    harness.fresh_account()
+    harness.reg_set(harness.RUN_KEY, "zenTura", "x")
+    program = harness.Program()
+    try:
+        program.start()
+        program.move_mouse_away()
+        program.click(harness.START_BUTTON)
+        if not program.wait_netcon(f"EnableSharing {harness.HOSTED_SIDE} 1"):
+            raise RuntimeError("Pelanto: the hotspot did not start")
+        program.move_mouse_away()
+        time.sleep(1)  # the slide to the running screen ends
+        before = harness.process_cpu_seconds(program.folder)
+        time.sleep(seconds)
+        share = (harness.process_cpu_seconds(program.folder) - before) / seconds
+        program.close()
+    finally:
+        program.remove()
+    return share
+
+
 def median_row(name, runs):
     def median(key):
         return statistics.median(run[key] for run in runs)
@@ -244,7 +274,7 @@ def median_row(name, runs):
             "rss_mb": median("rss_kb") / 1024, "private_mb": median("private_kb") / 1024}
 
 
-def print_table(pelanto, minimal):
+def print_table(pelanto, minimal, spinner):
     columns = (("mapped_ms", "mapped ms"), ("drawn_ms", "first frame ms"), ("rss_mb", "VmRSS MB"),
                ("private_mb", "private MB"))
     print(f"{'median':<16}" + "".join(f"{title:>16}" for _, title in columns))
@@ -252,11 +282,27 @@ def print_table(pelanto, minimal):
         print(f"{row['name']:<16}" + "".join(f"{row[key]:>16.1f}" for key, _ in columns))
     print(f"{'Pelanto/minimal':<16}" +
           "".join(f"{pelanto[key] / minimal[key]:>16.2f}" for key, _ in columns))
+    print_spinner(spinner)
+
+
+def print_spinner(shares):
+    print(f"{'spinner CPU (core)':<32}{statistics.median(shares):>16.3f}  (Pelanto, median)")
+
+
+def spinner_benchmark(harness, runs):
+    harness.load_session()
+    shares = []
+    for run in range(runs):
+        shares.append(spinner_cpu(harness))
+        print(f"run {run + 1} Pelanto  spinner CPU {shares[-1]:.3f} of a core", flush=True)
+    print()
+    print_spinner(shares)
 
 
 def benchmark(harness, runs, settle, strip):
     harness.load_session()
     probe = ScreenProbe()
+    spinner = []
     try:
         launches = (PelantoLaunch(harness), MinimalLaunch(harness))
         # Warm-up, untimed: the first start in a fresh prefix is slow. It finds the windows' places.
@@ -272,17 +318,22 @@ def benchmark(harness, runs, settle, strip):
                       f"VmRSS {result['rss_kb'] / 1024:6.1f} MB  "
                       f"private {result['private_kb'] / 1024:6.1f} MB  "
                       f"({result['processes']} process, exit {result['exit']})", flush=True)
+            spinner.append(spinner_cpu(harness))
+            print(f"run {run + 1} Pelanto  spinner CPU {spinner[-1]:.3f} of a core", flush=True)
     finally:
         probe.close()
     print()
     print_table(median_row("Pelanto", results["Pelanto"]),
-                median_row("minimal", results["minimal"]))
+                median_row("minimal", results["minimal"]), spinner)
 
 
 def main():
     arguments = parse_arguments()
     build_dir = os.path.abspath(arguments.build_dir)
-    for needed in ("Pelanto.exe", os.path.join("wintest", "minimal_layered.exe")):
+    for needed in ("Pelanto.exe", os.path.join("wintest", "minimal_layered.exe"),
+                   os.path.join("wintest", "netsh.exe"),
+                   os.path.join("tests", "fakes", "wlan", "wlanapi.dll"),
+                   os.path.join("tests", "fakes", "task_scheduler", "FakeTaskScheduler.dll")):
         if not os.path.isfile(os.path.join(build_dir, needed)):
             sys.exit(f"{needed} is not built in {build_dir}")
     session_dir = tempfile.mkdtemp(prefix="pelanto-bench-session-")
@@ -290,9 +341,17 @@ def main():
     point_harness_at(build_dir, session_file)
     import harness  # pylint: disable=import-outside-toplevel (its places come from the environment)
     wine_session = os.path.join(ROOT, "scripts", "wine-session")
-    subprocess.run([wine_session, "start", session_file], check=True, stdout=subprocess.DEVNULL)
+    # The fake netsh and WLAN API, as the end-to-end suite has them: the spinner step starts
+    # the hotspot.
+    fakes = [os.path.join(build_dir, "wintest", "netsh.exe"),
+             os.path.join(build_dir, "tests", "fakes", "wlan", "wlanapi.dll")]
+    subprocess.run([wine_session, "start", session_file, *fakes], check=True,
+                   stdout=subprocess.DEVNULL)
     try:
-        benchmark(harness, arguments.runs, arguments.settle, arguments.strip_debug)
+        if arguments.spinner_only:
+            spinner_benchmark(harness, arguments.runs)
+        else:
+            benchmark(harness, arguments.runs, arguments.settle, arguments.strip_debug)
     finally:
         # The harness switched this process to the Chinese locale, which bash may lack.
         quiet = {name: value for name, value in os.environ.items() if name != "LC_ALL"}

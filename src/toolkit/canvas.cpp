@@ -157,10 +157,10 @@ void Canvas::DrawImage(const Bitmap& image, const RectF& dest, float opacity) {
   const float sx = dest.Width() / static_cast<float>(image.Width());
   const float sy = dest.Height() / static_cast<float>(image.Height());
   const Affine toDevice = state_.transform * Affine{sx, 0, 0, sy, dest.left, dest.top};
-  const RectI area =
+  const RectI covered =
       RectI::Covering(toDevice.MapBounds(RectF::FromSize(0, 0, static_cast<float>(image.Width()),
-                                                         static_cast<float>(image.Height()))))
-          .Intersect(state_.clip);
+                                                         static_cast<float>(image.Height()))));
+  const RectI area = covered.Intersect(state_.clip);
   if (area.IsEmpty()) return;
   const uint32_t coverage = static_cast<uint32_t>(std::lround(std::min(opacity, 1.0f) * 255.0f));
 
@@ -178,7 +178,8 @@ void Canvas::DrawImage(const Bitmap& image, const RectF& dest, float opacity) {
   }
 
   // Any other transform: map each device pixel back into the image (16.16 fixed point),
-  // bilinear, transparent outside.
+  // bilinear, transparent outside. Each row starts from the picture's own left edge, so a pixel
+  // comes out the same whatever the clip (a partial frame equals the full one).
   const Affine toImage = toDevice.Inverse();
   const int w = image.Width(), h = image.Height();
   const auto fetch = [&](int x, int y) -> uint32_t {
@@ -189,9 +190,10 @@ void Canvas::DrawImage(const Bitmap& image, const RectF& dest, float opacity) {
   for (int y = area.top; y < area.bottom; ++y) {
     uint32_t* dst = target_->Row(y);
     const PointF p =
-        toImage.Apply({static_cast<float>(area.left) + 0.5f, static_cast<float>(y) + 0.5f});
-    auto u = static_cast<int32_t>(std::lround((p.x - 0.5f) * 65536.0f));
-    auto v = static_cast<int32_t>(std::lround((p.y - 0.5f) * 65536.0f));
+        toImage.Apply({static_cast<float>(covered.left) + 0.5f, static_cast<float>(y) + 0.5f});
+    const int32_t skipped = area.left - covered.left;
+    auto u = static_cast<int32_t>(std::lround((p.x - 0.5f) * 65536.0f)) + skipped * du;
+    auto v = static_cast<int32_t>(std::lround((p.y - 0.5f) * 65536.0f)) + skipped * dv;
     for (int x = area.left; x < area.right; ++x, u += du, v += dv) {
       const int x0 = u >> 16, y0 = v >> 16;
       if (x0 < -1 || y0 < -1 || x0 >= w || y0 >= h) continue;

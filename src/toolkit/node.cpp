@@ -10,6 +10,11 @@ namespace {
 
 unsigned Bit(NodeState s) { return 1u << static_cast<unsigned>(s); }
 
+bool Inside(const RectF& inner, const RectF& outer) {
+  return !outer.IsEmpty() && inner.left >= outer.left && inner.top >= outer.top &&
+         inner.right <= outer.right && inner.bottom <= outer.bottom;
+}
+
 }  // namespace
 
 Node::Node(std::string name) : name_(std::move(name)) {}
@@ -315,7 +320,10 @@ void Node::MarkAncestorEffects() {
   for (Node* n = parent_; n != nullptr; n = n->parent_) {
     if (!n->effects_.Any()) continue;
     if (!area) area = SceneBounds();
-    n->effects_.SubtreeChanged(n->WorldTransform().Inverse().MapBounds(*area));
+    const RectF local = n->WorldTransform().Inverse().MapBounds(*area);
+    // Drawn over opaque pixels, the change leaves the coverage's alpha as it was.
+    if (Inside(local, n->OpaqueArea().Inflated(-1))) continue;
+    n->effects_.SubtreeChanged(local);
   }
 }
 
@@ -348,6 +356,14 @@ void Node::RefreshEffects() {
   for (const auto& child : children_) child->RefreshEffects();
 }
 
+bool Node::HidesClip(const Canvas& canvas) const {
+  if (canvas.Opacity() < 1.0f) return false;
+  const RectI& clip = canvas.Clip();
+  const RectF device{static_cast<float>(clip.left), static_cast<float>(clip.top),
+                     static_cast<float>(clip.right), static_cast<float>(clip.bottom)};
+  return Inside(canvas.Transform().Inverse().MapBounds(device), OpaqueArea());
+}
+
 void Node::Render(Canvas& canvas, Inherited inherited) {
   if (!visible_) return;
   const bool enabled = inherited.enabled && enabled_;
@@ -359,7 +375,8 @@ void Node::Render(Canvas& canvas, Inherited inherited) {
   canvas.SetTransform(world);
   canvas.SetOpacity(opacity);
   if (!RectI::Covering(OwnSceneBounds(world).Inflated(1)).Intersect(canvas.Clip()).IsEmpty()) {
-    effects_.Paint(canvas, GlowActive(), size_, [this](Canvas& c) { DrawForEffects(c); });
+    if (!HidesClip(canvas))
+      effects_.Paint(canvas, GlowActive(), size_, [this](Canvas& c) { DrawForEffects(c); });
     Paint(canvas);
   }
   const Inherited down{opacity, enabled,

@@ -155,6 +155,9 @@ class Node {
   // For nodes whose content is round: the radius around the centre that holds all of it, so
   // that turning it damages only that circle.
   virtual std::optional<float> ContentRadius() const { return std::nullopt; }
+  // A local rectangle that the node's own content covers fully opaque (empty: none). Whatever
+  // its subtree draws inside it cannot change the shape the node's glow and shadow take.
+  virtual RectF OpaqueArea() const { return {}; }
 
   // --- input handlers (the scene calls them; default: nothing)
   virtual void OnMouseDown(const MouseEvent&) {}
@@ -200,6 +203,9 @@ class Node {
   // Tells the ancestors with effects that this subtree's area changed.
   void MarkAncestorEffects();
   RectF OwnSceneBounds(const Affine& world) const;
+  // The node's opaque content covers the whole clip at full opacity: what lies behind it there
+  // (its effects) would be painted over.
+  bool HidesClip(const Canvas& canvas) const;
   float EffectExtent() const;
   void AttachScene(Scene* scene);
   void ChildVisibilityChanged();

@@ -36,6 +36,18 @@ void RectangleNode::Paint(Canvas& canvas) {
   }
 }
 
+RectF RectangleNode::OpaqueArea() const {
+  bool opaque = fill.kind == Brush::Kind::Solid && AlphaOf(fill.color) == 255;
+  if (fill.kind == Brush::Kind::Linear || fill.kind == Brush::Kind::Radial) {
+    opaque = !fill.stops.empty() && std::all_of(fill.stops.begin(), fill.stops.end(),
+                                                [](const GradientStop& s) {
+                                                  return AlphaOf(s.color) == 255;
+                                                });
+  }
+  // A pixel of anti-aliased edge lies inside the rectangle too.
+  return opaque ? LocalRect().Inflated(-std::max(cornerRadius, 0.0f) - 1) : RectF{};
+}
+
 bool RectangleNode::GetColor(std::string_view path, Color& value) const {
   if (Is(path, "Fill.Color"))
     value = fill.color;

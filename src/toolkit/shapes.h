@@ -28,6 +28,8 @@ class RectangleNode : public Node {
   void SetStroke(Color color, float width = 1);
   void SetCornerRadius(float radius);
   void Paint(Canvas& canvas) override;
+  // Inside the rounded corners, when the fill is opaque.
+  RectF OpaqueArea() const override;
   bool GetColor(std::string_view path, Color& value) const override;
   bool SetColor(std::string_view path, Color value) override;
 };
@@ -37,6 +39,7 @@ class EllipseNode : public RectangleNode {
  public:
   using RectangleNode::RectangleNode;
   void Paint(Canvas& canvas) override;
+  RectF OpaqueArea() const override { return {}; }
   bool ContainsPoint(PointF local) const override;
 };
 

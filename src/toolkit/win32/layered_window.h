@@ -28,8 +28,9 @@ struct WindowOptions {
 };
 
 // A top-level window with per-pixel alpha showing a scene: drawn with UpdateLayeredWindow
-// (constant alpha 255) from the scene's premultiplied buffer, redrawing only the damaged area
-// and only when something changed; mouse, keyboard and IME characters go to the scene; the
+// (constant alpha 255) from the scene's premultiplied buffer, redrawing only the damaged area,
+// sending only that area to the window (UpdateLayeredWindowIndirect's dirty rectangle) and only
+// when something changed; mouse, keyboard and IME characters go to the scene; the
 // 33 ms animation timer runs only while an animation needs frames (endless ones pause while the
 // window is hidden). Fully transparent pixels let clicks through to the windows beneath.
 class LayeredWindow : public SceneHost {
@@ -89,6 +90,9 @@ class LayeredWindow : public SceneHost {
   UniqueDc memoryDc_;
   UniqueBitmap dib_;
   uint32_t* dibPixels_ = nullptr;
+  // The window's picture is not the frame's outside the damage (first frame, screen change,
+  // failed update): the next update sends the whole frame.
+  bool wholeFramePending_ = true;
   bool renderPosted_ = false;
   bool clockRunning_ = false;
   bool trackingLeave_ = false;

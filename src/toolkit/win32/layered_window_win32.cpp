@@ -200,8 +200,22 @@ void LayeredWindow::RenderNow() {
   SIZE size{frame_.Width(), frame_.Height()};
   POINT source{0, 0};
   BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
-  UpdateLayeredWindow(hwnd_, nullptr, nullptr, &size, memoryDc_.Get(), &source, 0, &blend,
-                      ULW_ALPHA);
+  // Only the area redrawn goes to the window, which keeps the rest of its picture; a window that
+  // has none yet (or a new screen) takes the whole frame.
+  if (!wholeFramePending_ && area != frame_.Bounds()) {
+    const RECT dirty{area.left, area.top, area.right, area.bottom};
+    UPDATELAYEREDWINDOWINFO update{};
+    update.cbSize = sizeof(update);
+    update.psize = &size;
+    update.hdcSrc = memoryDc_.Get();
+    update.pptSrc = &source;
+    update.pblend = &blend;
+    update.dwFlags = ULW_ALPHA;
+    update.prcDirty = &dirty;
+    if (UpdateLayeredWindowIndirect(hwnd_, &update)) return;
+  }
+  wholeFramePending_ = UpdateLayeredWindow(hwnd_, nullptr, nullptr, &size, memoryDc_.Get(),
+                                           &source, 0, &blend, ULW_ALPHA) == FALSE;
 }
 
 void LayeredWindow::SetCursor(Cursor cursor) {
@@ -412,6 +426,11 @@ LRESULT LayeredWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       break;
     case WM_MOVE:
       PlacePopups();
+      break;
+    case WM_DISPLAYCHANGE:
+      // A new screen mode: the whole picture goes to the window again.
+      wholeFramePending_ = true;
+      scene_->AddDamage(frame_.Bounds());
       break;
     case WM_CAPTURECHANGED:
       if (reinterpret_cast<HWND>(lParam) != hwnd_) scene_->CaptureLost();
