@@ -301,7 +301,7 @@ class Program:
 
     def command_running(self):
         """Whether a netsh runs now (one test runs at a time)."""
-        return run(["pgrep", "-f", r"netsh\.exe"]).returncode == 0
+        return run(["pgrep", "-f", "^netsh wlan "]).returncode == 0
 
     def origin(self):
         geometry = dict(line.split("=") for line in
