@@ -7,6 +7,7 @@
 
 #include "toolkit/bitmap.h"
 #include "toolkit/host.h"
+#include "toolkit/input_hold.h"
 #include "toolkit/scene.h"
 
 namespace toolkit {
@@ -41,6 +42,8 @@ class HeadlessHost : public SceneHost {
   int DispatchCount() const { return dispatches_; }
   int SleepingWaitCount() const { return sleepingWaits_; }
   bool ending = false;
+  // Input is held while this hold is (none: never).
+  const InputHold* inputHold = nullptr;
 
   // --- input
   void Click(PointF p, MouseButton button = MouseButton::Left);
@@ -78,6 +81,7 @@ class HeadlessHost : public SceneHost {
   void DispatchPendingMessages() override;
   void WaitForMessages() override;
   bool IsEnding() override { return ending; }
+  bool InputHeld() override { return inputHold != nullptr && inputHold->Held(); }
   std::wstring ClipboardText() override { return clipboard; }
   void SetClipboardText(const std::wstring& text) override { clipboard = text; }
   std::unique_ptr<PopupWindow> OpenPopup(Scene& content, PointF ownerPoint, bool activate) override;

@@ -45,6 +45,8 @@ class SceneHost {
   virtual void WaitForMessages() = 0;
   // The application is closing: waits stop waiting.
   virtual bool IsEnding() = 0;
+  // Input is held (see InputHold): no node takes input, a press only drags the window.
+  virtual bool InputHeld() { return false; }
   virtual std::wstring ClipboardText() = 0;
   virtual void SetClipboardText(const std::wstring& text) = 0;
   // Opens `content` in an owned popup window at `ownerPoint` (relative to this window).

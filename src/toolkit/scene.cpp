@@ -76,7 +76,7 @@ void Scene::Forget(Node* node) {
   if (focused_ == node) focused_ = nullptr;
 }
 
-Node* Scene::NodeAt(PointF point) { return NodeAt(*root_, point, enabled_); }
+Node* Scene::NodeAt(PointF point) { return NodeAt(*root_, point, TakesInput()); }
 
 Node* Scene::NodeAt(Node& node, PointF point, bool parentEnabled) {
   if (!node.visible_) return nullptr;
@@ -156,7 +156,7 @@ void Scene::MouseUp(PointF point, MouseButton button, Modifiers modifiers) {
   target->SetState(NodeState::Pressed, false);
   target->OnMouseUp({target->FromScene(point), point, button, modifiers});
   UpdateHover(point);
-  if (!inside || !target->IsShown() || !target->IsEffectivelyEnabled()) return;
+  if (!inside || !target->IsShown() || !target->IsEffectivelyEnabled() || !TakesInput()) return;
   if (button == MouseButton::Left) {
     target->OnClick();
   } else if (button == MouseButton::Right) {
@@ -195,7 +195,7 @@ void Scene::MouseWheel(PointF point, float notches) {
 }
 
 Node* Scene::RoleNode(Node& node, KeyRole role) {
-  if (!enabled_ || !node.visible_ || !node.enabled_) return nullptr;
+  if (!TakesInput() || !node.visible_ || !node.enabled_) return nullptr;
   if (node.role_ == role) return &node;
   for (auto& child : node.children_) {
     if (Node* found = RoleNode(*child, role)) return found;
@@ -205,6 +205,7 @@ Node* Scene::RoleNode(Node& node, KeyRole role) {
 
 bool Scene::KeyDown(uint16_t key, Modifiers modifiers) {
   swallowChar_ = false;
+  if (!TakesInput()) return false;
   if (onKeyPreview && onKeyPreview(key, modifiers)) {
     swallowChar_ = true;
     return true;
@@ -239,7 +240,7 @@ void Scene::Char(wchar_t ch) {
     swallowChar_ = false;
     return;
   }
-  if (focused_ != nullptr && focused_->IsShown() && focused_->IsEffectivelyEnabled())
+  if (TakesInput() && focused_ != nullptr && focused_->IsShown() && focused_->IsEffectivelyEnabled())
     focused_->OnChar(ch);
 }
 
@@ -262,7 +263,7 @@ void Scene::SetFocus(Node* node) {
 }
 
 void Scene::CollectFocusable(Node& node, std::vector<Node*>& out) {
-  if (!enabled_ || !node.visible_ || !node.enabled_) return;
+  if (!TakesInput() || !node.visible_ || !node.enabled_) return;
   if (node.canFocus_) out.push_back(&node);
   std::vector<Node*> children;
   for (auto& c : node.children_) children.push_back(c.get());

@@ -38,6 +38,9 @@ class Scene {
   // screens themselves, effects included, keep their opacity.
   bool Enabled() const { return enabled_; }
   void SetEnabled(bool enabled);
+  // Whether nodes take input now: enabled, and the host does not hold input. Nothing is dimmed
+  // while input is held.
+  bool TakesInput() const { return enabled_ && !host_->InputHeld(); }
 
   // --- drawing
   void AddDamage(const RectI& area);

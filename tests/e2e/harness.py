@@ -181,6 +181,12 @@ def visible_windows(name_pattern):
     return found
 
 
+def window_size(window):
+    geometry = dict(line.split("=") for line in
+                    xdotool("getwindowgeometry", "--shell", window).splitlines() if "=" in line)
+    return int(geometry.get("WIDTH", 0)), int(geometry.get("HEIGHT", 0))
+
+
 def press_keys(*keys):
     xdotool("key", "--delay", "40", *keys)
 
@@ -273,10 +279,29 @@ class Program:
         return self
 
     def wait_for_window(self, seconds):
-        self.window = wait_until(lambda: (visible_windows("^Pelanto$") or [None])[0], seconds)
+        """Waits for the main window and for the end of the creation handler's commands (the
+        window is up, holding input, while they run)."""
+        self.window = self.wait_for_window_shown(seconds)
         assert self.window, "the window did not appear"
+        quiet = 0
+        end = time.monotonic() + seconds
+        while quiet < 5 and time.monotonic() < end:
+            before = self.netsh_log()
+            time.sleep(0.1)
+            quiet = quiet + 1 if not self.command_running() and self.netsh_log() == before else 0
         time.sleep(1.0)  # the creation handler's first frame
         return self
+
+    def wait_for_window_shown(self, seconds):
+        """The main window (a message box may share its title) once it is on the screen."""
+        def main_window():
+            return next((w for w in visible_windows("^Pelanto$") if window_size(w) == CLIENT_SIZE),
+                        None)
+        return wait_until(main_window, seconds)
+
+    def command_running(self):
+        """Whether a netsh runs now (one test runs at a time)."""
+        return run(["pgrep", "-f", "^netsh wlan "]).returncode == 0
 
     def origin(self):
         geometry = dict(line.split("=") for line in
@@ -331,11 +356,14 @@ class Program:
         path = os.path.join(self.tasks_dir, name + ".xml")
         return ElementTree.parse(path).getroot() if os.path.exists(path) else None
 
+    def run_taskkill(self):
+        """Sends the window WM_CLOSE (taskkill without /f), as the tray's quit does."""
+        return run(["wine", "taskkill", "/im", "Pelanto.exe"]).returncode
+
     def close(self):
-        """Sends the window WM_CLOSE (taskkill without /f), as the tray's quit does, and waits
-        for the program's end."""
+        """Sends the window WM_CLOSE and waits for the program's end."""
         if self.process and self.process.poll() is None:
-            run(["wine", "taskkill", "/im", "Pelanto.exe"])
+            self.run_taskkill()
             try:
                 self.process.wait(30)
             except subprocess.TimeoutExpired:

@@ -10,7 +10,7 @@ from harness import (AUTOSTART_BOX, CLIENT_SIZE, HOSTED_SIDE, INTERNET_SIDE, NAM
                      QR_IMAGE, QR_PANEL, RUN_KEY, RUNNING_NAME, RUNNING_PASSWORD, SETTINGS_BUTTON, SETTINGS_KEY,
                      START_BUTTON, STOP_BUTTON, TASK_NAMESPACE, Program, Screenshot, answer_message_box,
                      decode_qr, fresh_account, press_keys, reg_query, reg_set, type_text,
-                     unique_name, visible_windows, wait_until)
+                     unique_name, visible_windows, wait_until, xdotool)
 
 HOME_FILL = (243, 89, 71)
 WHITE = (255, 255, 255)
@@ -78,6 +78,48 @@ class WindowTest(ProgramCase):
         self.assertTrue(close_to(self.client_pixel(back, NAME_BOX_BORDER), HOME_FILL))
         self.assertTrue(close_to(self.client_pixel(back, (30, 290)), HOME_FILL))
         self.assertEqual(program.close(), 0)
+
+
+class CreationTest(ProgramCase):
+    def test_the_window_is_up_while_creation_runs_drags_takes_no_click_and_closes_after(self):
+        # Creation's last command, the hosted network's start, takes a while.
+        with open(os.path.join(self.program.netsh_dir, "start.sleep"), "w") as out:
+            out.write("15000")
+        program = self.program.start(expect_window=False)
+        program.window = program.wait_for_window_shown(30)
+        self.assertTrue(program.window)
+        self.assertTrue(program.wait_netsh("start hostednetwork", 30))
+        time.sleep(1)
+        self.assertTrue(program.command_running())
+        before = self.shot("creating")
+        x, y = program.origin()
+        # A press on the start button drags the window, and it is painted at its new place.
+        xdotool("mousemove", "--sync", str(x + START_BUTTON[0]), str(y + START_BUTTON[1]))
+        xdotool("mousedown", "1")
+        xdotool("mousemove", "--sync", str(x + START_BUTTON[0] + 40), str(y + START_BUTTON[1] + 30))
+        xdotool("mouseup", "1")
+        self.assertTrue(wait_until(lambda: program.origin() == (x + 40, y + 30), 3))
+        time.sleep(0.5)
+        moved = self.shot("dragged")
+        self.assertEqual(moved.pixel(x, y + 200), (0, 0, 0))  # the desktop where it was
+        for point in ((30, 290), SETTINGS_BUTTON, QR_BADGE):
+            self.assertTrue(close_to(moved.pixel(x + 40 + point[0], y + 30 + point[1]),
+                                     before.pixel(x + point[0], y + point[1])), point)
+        # No control acts: neither the start button nor the settings button.
+        program.click(START_BUTTON)
+        program.click(SETTINGS_BUTTON)
+        self.settle()
+        clicked = self.shot("clicked")
+        self.assertTrue(close_to(self.client_pixel(clicked, NAME_BOX_BORDER), HOME_FILL))
+        # A close request during the command is kept and acted on once it has ended.
+        program.run_taskkill()
+        self.assertTrue(program.command_running())
+        self.assertIsNone(program.process.poll())
+        self.assertEqual(program.process.wait(60), 0)
+        log = program.netsh_log()
+        self.assertEqual(log.count("start hostednetwork"), 1, log)
+        self.assertTrue(log.splitlines()[-1].endswith("mode=disallow"), log)
+        self.assertNotIn("EnableSharing", program.netcon_log())
 
 
 class SharingTest(ProgramCase):

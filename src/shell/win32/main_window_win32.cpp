@@ -24,7 +24,8 @@ void AllowFromAnySender(HWND window, UINT message) {
 }  // namespace
 
 MainWindow::MainWindow(SharingPlatform& sharing, std::vector<std::wstring> parameters)
-    : firewall_(sharing),
+    : logonStart_(IsLogonStart(parameters)),
+      firewall_(sharing),
       controller_(MainPorts{commands_, system_, registry_, logonTask_, dialogs_, *this, ansi_,
                             firewall_, mobileHotspot_, &wlan_},
                   std::move(parameters)),
@@ -43,6 +44,7 @@ bool MainWindow::Create(HINSTANCE instance) {
   options.className = kClassName;
   options.bigIcon = bigIcon_.Get();
   options.smallIcon = smallIcon_.Get();
+  options.inputHold = &inputHold_;
   window_ = std::make_unique<toolkit::win32::LayeredWindow>(*fonts_, options);
   if (window_->Handle() == nullptr) {
     window_.reset();
@@ -53,6 +55,8 @@ bool MainWindow::Create(HINSTANCE instance) {
   BuildTrayMenu();
   tray_ =
       std::make_unique<toolkit::win32::TrayIcon>(window_->Handle(), smallIcon_.Get(), kTrayTooltip);
+  tray_->inputHold = &inputHold_;
+  pm1_.inputHold = &inputHold_;
   tray_->onClick = [this] { controller_.TrayIcon1Click(); };
   tray_->onMenu = [this] {
     pm1_.ShowAtCursor(window_->Handle(), [] { DispatchPendingMessages(); });
@@ -65,8 +69,11 @@ bool MainWindow::Create(HINSTANCE instance) {
   AllowFromAnySender(window_->Handle(), RegisterWindowMessageW(L"TaskbarCreated"));
   AllowFromAnySender(window_->Handle(), kSendReportMessage);
 
+  // The home screen is up while creation runs its commands; a logon start shows the window only
+  // once created, and the auto start hides it at once.
+  if (!logonStart_) window_->Show(true);
   controller_.FormCreate();
-  window_->Show(true);
+  if (logonStart_) window_->Show(true);
   return true;
 }
 
@@ -140,7 +147,8 @@ bool MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESU
   if (tray_ && tray_->HandleMessage(message, wParam, lParam)) return true;
   switch (message) {
     case kAutoStartMessage:
-      controller_.WMAutoStart();
+      // A wait of the shutdown work may dispatch it: the hotspot is stopping, not starting.
+      if (!shutDown_) controller_.WMAutoStart();
       return true;
     case kSendReportMessage:
       usageReport_.WMSendReport();
@@ -150,6 +158,8 @@ bool MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESU
       feedback_.tmrcommentTimer();
       return true;
     case WM_CLOSE:
+      // A close during a command waits for its end: the command's work is not cut short.
+      if (inputHold_.Defer([this] { RequestClose(); })) return true;
       // Closing ends the message loop; the shutdown work runs before the window goes.
       PostQuitMessage(0);
       return true;

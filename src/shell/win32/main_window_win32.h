@@ -15,11 +15,13 @@
 #include "sharing/nt_firewall.h"
 #include "shell/adapter_list_model.h"
 #include "shell/main_view.h"
+#include "shell/start_parameters.h"
 #include "shell/untMain.h"
 #include "hotspot/win32/wlan_api_win32.h"
 #include "shell/win32/logon_task_win32.h"
 #include "shell/win32/platform_ports_win32.h"
 #include "toolkit/font.h"
+#include "toolkit/input_hold.h"
 #include "toolkit/win32/gdi_objects.h"
 #include "toolkit/win32/layered_window.h"
 #include "toolkit/win32/popup_menu.h"
@@ -40,7 +42,8 @@ class MainWindow : public MainView, private FeedbackWindow {
   MainWindow(const MainWindow&) = delete;
   MainWindow& operator=(const MainWindow&) = delete;
 
-  // Creates the window, its form and tray icon, runs the creation handler and shows the window.
+  // Creates the window, its form and tray icon, shows the window (at the end for a logon start)
+  // and runs the creation handler.
   bool Create(HINSTANCE instance);
   // Runs the shutdown work, then removes the tray icon and the window.
   void Destroy();
@@ -119,7 +122,11 @@ class MainWindow : public MainView, private FeedbackWindow {
   toolkit::ComboBox& Combo(AdapterList list) const;
   static size_t Index(AdapterList list) { return list == AdapterList::Public ? 0 : 1; }
 
-  WindowsCommandRunner commands_;
+  // Held while a console command runs: the window paints and drags, nothing else acts.
+  toolkit::InputHold inputHold_;
+  // Started at logon ("-auto"): the window stays hidden during creation.
+  bool logonStart_;
+  WindowsCommandRunner commands_{inputHold_};
   WindowsWlanApi wlan_;
   WindowsSystemFacts system_;
   WindowsRegistry registry_;

@@ -1,13 +1,28 @@
 #include "shell/win32/platform_ports_win32.h"
 
+#include <optional>
+
 #include "common/win32/helpers.h"
+#include "common/win32/message_pump.h"
 #include "common/win32/reg_key.h"
 
 bool WindowsCommandRunner::Run(std::wstring_view application, std::wstring_view commandLine,
                                std::wstring_view directory, std::wstring& output) {
-  uint32_t exitCode = 0;
-  return RunCommandCapture(AnsiFromWide(application), AnsiFromWide(commandLine),
-                           AnsiFromWide(directory), output, exitCode);
+  const std::string applicationAnsi = AnsiFromWide(application);
+  const std::string commandAnsi = AnsiFromWide(commandLine);
+  const std::string directoryAnsi = AnsiFromWide(directory);
+  std::optional<toolkit::InputHold::Scope> held;
+  if (inputHold_ != nullptr) held.emplace(*inputHold_);
+  bool ran = false;
+  RunWhileDispatching([&] {
+    try {
+      uint32_t exitCode = 0;
+      ran = RunCommandCapture(applicationAnsi, commandAnsi, directoryAnsi, output, exitCode);
+    } catch (...) {
+      ran = false;  // out of memory: nothing may leave the worker thread
+    }
+  });
+  return ran;
 }
 
 bool WindowsSystemFacts::IsVistaOrLater() const { return ::IsVistaOrLater(); }

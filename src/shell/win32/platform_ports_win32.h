@@ -5,13 +5,21 @@
 #include "shell/dialogs.h"
 #include "shell/registry.h"
 #include "shell/system_facts.h"
+#include "toolkit/input_hold.h"
 
 // The shell's ports on the real system.
 
+// Runs each command on a worker thread while the window thread goes on dispatching messages,
+// with input held meanwhile: the caller still sees one synchronous call.
 class WindowsCommandRunner : public CommandRunner {
  public:
+  WindowsCommandRunner() = default;
+  explicit WindowsCommandRunner(toolkit::InputHold& inputHold) : inputHold_(&inputHold) {}
   bool Run(std::wstring_view application, std::wstring_view commandLine,
            std::wstring_view directory, std::wstring& output) override;
+
+ private:
+  toolkit::InputHold* inputHold_ = nullptr;
 };
 
 class WindowsSystemFacts : public SystemFacts {

@@ -9,6 +9,7 @@
 
 #include "toolkit/bitmap.h"
 #include "toolkit/host.h"
+#include "toolkit/input_hold.h"
 #include "toolkit/scene.h"
 #include "toolkit/win32/gdi_objects.h"
 
@@ -25,6 +26,8 @@ struct WindowOptions {
   std::wstring className;
   HICON bigIcon = nullptr;  // not owned; shown by the taskbar and Alt+Tab
   HICON smallIcon = nullptr;
+  // While held, the window and its popups take no input but the drag (not owned).
+  const InputHold* inputHold = nullptr;
 };
 
 // A top-level window with per-pixel alpha showing a scene: drawn with UpdateLayeredWindow
@@ -66,6 +69,7 @@ class LayeredWindow : public SceneHost {
   void DispatchPendingMessages() override;
   void WaitForMessages() override;
   bool IsEnding() override;
+  bool InputHeld() override { return inputHold_ != nullptr && inputHold_->Held(); }
   std::wstring ClipboardText() override;
   void SetClipboardText(const std::wstring& text) override;
   std::unique_ptr<PopupWindow> OpenPopup(Scene& content, PointF ownerPoint, bool activate) override;
@@ -83,6 +87,7 @@ class LayeredWindow : public SceneHost {
 
   // An owned popup kept in place relative to its owner: a drag on it moves the owner.
   LayeredWindow* dragsOwner_ = nullptr;
+  const InputHold* inputHold_ = nullptr;
   std::unique_ptr<Scene> ownScene_;
   Scene* scene_;
   HWND hwnd_ = nullptr;

@@ -73,6 +73,7 @@ class LayeredWindow::OwnedPopup : public PopupWindow {
         window_(content, WindowOptions{L"", content.Size(), owner.Handle(), false, {}, activate}) {
     owner_.popups_.push_back(this);
     window_.dragsOwner_ = &owner_;
+    window_.inputHold_ = owner_.inputHold_;
     Place();
     window_.Show(activate);
   }
@@ -115,6 +116,7 @@ LayeredWindow::LayeredWindow(Scene& scene, WindowOptions options) : scene_(&scen
 }
 
 void LayeredWindow::Create(const WindowOptions& options) {
+  inputHold_ = options.inputHold;
   const wchar_t* className = options.className.empty() ? kClassName : options.className.c_str();
   RegisterWindowClass(className);
   const int width = static_cast<int>(std::ceil(options.size.width));

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "toolkit/input_hold.h"
+
 namespace toolkit::win32 {
 
 // A native popup menu whose items keep their check and enable state between showings.
@@ -22,6 +24,8 @@ class PopupMenu {
   // Brings `owner` to the foreground, dispatches pending messages, then shows the menu at
   // the cursor and runs the chosen item's handler. Returns the chosen id, 0 for none.
   UINT ShowAtCursor(HWND owner, const std::function<void()>& dispatchPending = {});
+  // While held, a chosen item does nothing (not owned).
+  const InputHold* inputHold = nullptr;
 
  private:
   struct Item {

@@ -63,7 +63,7 @@ UINT PopupMenu::ShowAtCursor(HWND owner, const std::function<void()>& dispatchPe
       menu.Get(), TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, at.x, at.y, 0, owner, nullptr));
   // Lets the menu close properly the next time the user clicks away.
   PostMessageW(owner, WM_NULL, 0, 0);
-  if (chosen != 0) {
+  if (chosen != 0 && (inputHold == nullptr || !inputHold->Held())) {
     if (Item* item = Find(chosen); item != nullptr && item->enabled && item->onClick)
       item->onClick();
   }

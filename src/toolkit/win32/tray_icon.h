@@ -7,6 +7,8 @@
 #include <functional>
 #include <string>
 
+#include "toolkit/input_hold.h"
+
 namespace toolkit::win32 {
 
 // The notification-area icon of a window: added at construction, removed at destruction, and
@@ -23,6 +25,8 @@ class TrayIcon {
   std::function<void()> onClick;
   // Right button released on the icon (open the menu here).
   std::function<void()> onMenu;
+  // While held, clicks on the icon do nothing (not owned).
+  const InputHold* inputHold = nullptr;
   // True when the message was the icon's.
   bool HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
   bool IsAdded() const { return added_; }

@@ -45,6 +45,10 @@ bool TrayIcon::HandleMessage(UINT message, WPARAM, LPARAM lParam) {
     return true;
   }
   if (message != callbackMessage_) return false;
+  if (inputHold != nullptr && inputHold->Held()) {
+    leftPressed_ = false;
+    return true;
+  }
   switch (LOWORD(lParam)) {
     case WM_LBUTTONDOWN:
       leftPressed_ = true;

@@ -215,4 +215,45 @@ TEST_F(SceneTest, TabOrderDefaultAndCancelKeys) {
   EXPECT_EQ(saves, 1);
 }
 
+TEST_F(SceneTest, HeldInputOnlyDragsAndKeepsRequestsForTheEndOfTheOutermostHold) {
+  InputHold hold;
+  host.inputHold = &hold;
+  auto* button = AddBox(root, "button", {0, 0, 50, 50}, 0xFFFFFFFF, true);
+  button->SetRole(KeyRole::Default);
+  button->SetCanFocus(true);
+  int clicks = 0, previews = 0, closes = 0;
+  button->onClick = [&] { ++clicks; };
+  scene.onKeyPreview = [&](uint16_t, Modifiers) {
+    ++previews;
+    return false;
+  };
+  host.Render();
+  const Color before = StraightColor(host.Frame().At(20, 20));
+  {
+    InputHold::Scope outer(hold);
+    scene.MouseDown({20, 20}, MouseButton::Left);  // on the button: drags instead
+    scene.MouseMove({25, 20});
+    scene.MouseUp({25, 20}, MouseButton::Left);
+    EXPECT_EQ(host.windowPosition.x, 5);
+    EXPECT_FALSE(scene.KeyDown(keys::kReturn));  // a key goes on to the system (Alt+F4)
+    scene.FocusNext(false);
+    EXPECT_EQ(scene.Focused(), nullptr);
+    root.Invalidate();
+    host.Render();
+    EXPECT_EQ(StraightColor(host.Frame().At(20, 20)), before);  // not dimmed
+    EXPECT_TRUE(hold.Defer([&] { ++closes; }));
+    {
+      InputHold::Scope inner(hold);
+    }
+    EXPECT_EQ(closes, 0);  // still held by the outer wait
+  }
+  EXPECT_EQ(closes, 1);
+  EXPECT_FALSE(hold.Defer([&] { ++closes; }));  // not held: the caller acts now
+  EXPECT_EQ(closes, 1);
+  EXPECT_EQ(clicks, 0);
+  EXPECT_EQ(previews, 0);
+  host.Click({20, 20});
+  EXPECT_EQ(clicks, 1);
+}
+
 }  // namespace
