@@ -84,7 +84,7 @@ class CreationTest(ProgramCase):
     def test_the_window_is_up_while_creation_runs_drags_takes_no_click_and_closes_after(self):
         # Creation's last command, the hosted network's start, takes a while.
         with open(os.path.join(self.program.netsh_dir, "start.sleep"), "w") as out:
-            out.write("15000")
+            out.write("30000")
         program = self.program.start(expect_window=False)
         program.window = program.wait_for_window_shown(30)
         self.assertTrue(program.window)
@@ -96,9 +96,11 @@ class CreationTest(ProgramCase):
         # A press on the start button drags the window, and it is painted at its new place.
         xdotool("mousemove", "--sync", str(x + START_BUTTON[0]), str(y + START_BUTTON[1]))
         xdotool("mousedown", "1")
-        xdotool("mousemove", "--sync", str(x + START_BUTTON[0] + 40), str(y + START_BUTTON[1] + 30))
+        for step in (10, 40):
+            xdotool("mousemove", "--sync", str(x + START_BUTTON[0] + step),
+                    str(y + START_BUTTON[1] + step * 3 // 4))
         xdotool("mouseup", "1")
-        self.assertTrue(wait_until(lambda: program.origin() == (x + 40, y + 30), 3))
+        self.assertTrue(wait_until(lambda: program.origin() == (x + 40, y + 30), 10))
         time.sleep(0.5)
         moved = self.shot("dragged")
         self.assertEqual(moved.pixel(x, y + 200), (0, 0, 0))  # the desktop where it was
