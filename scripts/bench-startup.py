@@ -129,6 +129,10 @@ class Launch:
     def __init__(self, name, caption, fill, exe_name):
         self.name, self.caption, self.fill, self.exe_name = name, caption, fill, exe_name
 
+    def creation_ended(self):
+        """Whether the program's preparation after its first frame is over."""
+        return True
+
     # Subclasses: prepare() puts the executable in a folder of its own (so that its process can
     # be found) and returns its path; start() launches it; stop() closes it and tidies up.
 
@@ -146,6 +150,11 @@ class PelantoLaunch(Launch):
 
     def start(self):
         self.program.start(expect_window=False)
+
+    def creation_ended(self):
+        # Creation's last command is the hosted network's start; no netsh runs once it is over.
+        return "start hostednetwork" in self.program.netsh_log() and \
+            not self.program.command_running()
 
     def stop(self):
         code = self.program.close()
@@ -227,6 +236,8 @@ def measure(harness, probe, launch, settle, origin=None, strip=False):
     drawn = origin and harness.wait_until(
         lambda: close_to(probe.pixel(*spot), launch.fill), 60, 0.002)
     drawn_ms = (time.monotonic() - began) * 1000
+    created = harness.wait_until(launch.creation_ended, 60, 0.01)
+    created_ms = (time.monotonic() - began) * 1000
     watcher.join()
     seen = probe.pixel(*spot)
     time.sleep(settle)
@@ -239,7 +250,10 @@ def measure(harness, probe, launch, settle, origin=None, strip=False):
         raise RuntimeError(f"{launch.name}: the window is at {placed}, not at {origin} as before")
     if not drawn:
         raise RuntimeError(f"{launch.name}: the fill colour never showed (saw {seen})")
-    return {"mapped_ms": mapped["ms"], "drawn_ms": drawn_ms, "rss_kb": rss, "private_kb": private,
+    if not created:
+        raise RuntimeError(f"{launch.name}: creation did not end within 60 s")
+    return {"mapped_ms": mapped["ms"], "drawn_ms": drawn_ms, "created_ms": created_ms,
+            "rss_kb": rss, "private_kb": private,
             "processes": processes, "exit": code, "origin": origin}
 
 
@@ -271,7 +285,8 @@ def median_row(name, runs):
     def median(key):
         return statistics.median(run[key] for run in runs)
     return {"name": name, "mapped_ms": median("mapped_ms"), "drawn_ms": median("drawn_ms"),
-            "rss_mb": median("rss_kb") / 1024, "private_mb": median("private_kb") / 1024}
+            "created_ms": median("created_ms"), "rss_mb": median("rss_kb") / 1024,
+            "private_mb": median("private_kb") / 1024}
 
 
 def print_table(pelanto, minimal, spinner):
@@ -282,6 +297,7 @@ def print_table(pelanto, minimal, spinner):
         print(f"{row['name']:<16}" + "".join(f"{row[key]:>16.1f}" for key, _ in columns))
     print(f"{'Pelanto/minimal':<16}" +
           "".join(f"{pelanto[key] / minimal[key]:>16.2f}" for key, _ in columns))
+    print(f"{'end of creation ms':<32}{pelanto['created_ms']:>16.1f}  (Pelanto, median)")
     print_spinner(spinner)
 
 
@@ -315,6 +331,7 @@ def benchmark(harness, runs, settle, strip):
                 results[launch.name].append(result)
                 print(f"run {run + 1} {launch.name:<8} mapped {result['mapped_ms']:7.0f} ms  "
                       f"frame {result['drawn_ms']:7.0f} ms  "
+                      f"created {result['created_ms']:7.0f} ms  "
                       f"VmRSS {result['rss_kb'] / 1024:6.1f} MB  "
                       f"private {result['private_kb'] / 1024:6.1f} MB  "
                       f"({result['processes']} process, exit {result['exit']})", flush=True)

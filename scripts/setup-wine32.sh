@@ -1,13 +1,23 @@
 #!/usr/bin/env bash
-# Installs Debian's 32-bit Wine (wine32:i386) for the Wine tests of the 32-bit build. It does not
-# install on every machine; then the i386 architecture is taken back out, so that later apt runs
-# do not fail on its indexes, and the script ends with 1.
+# Installs Debian's 32-bit Wine (wine32:i386) for the Wine tests of the 32-bit build, and checks
+# that its loader runs: some machines cannot install it, some kernels cannot run 32-bit programs.
+# Where it does not run, every i386 package and the i386 architecture are taken back out (later
+# apt runs would fail on its indexes, and Debian's "wine" would go through a loader that cannot
+# start), and the script ends with 1.
 set -uo pipefail
-dpkg-query -W -f='${Status}' wine32:i386 2>/dev/null | grep -q 'install ok installed' && exit 0
 SUDO=""; [ "$(id -u)" -ne 0 ] && SUDO=sudo
-if $SUDO dpkg --add-architecture i386 && $SUDO apt-get update -qq &&
-  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends wine32:i386 >/dev/null; then
-  exit 0
+loader_runs() { /usr/lib/wine/wine --version; }
+
+if ! dpkg-query -W -f='${Status}' wine32:i386 2>/dev/null | grep -q 'install ok installed'; then
+  $SUDO dpkg --add-architecture i386 && $SUDO apt-get update -qq &&
+    DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends wine32:i386 >/dev/null
 fi
-dpkg -l | grep -q ':i386 ' || $SUDO dpkg --remove-architecture i386
+loader_runs && exit 0
+
+echo "32-bit Wine does not run here; taking it back out"
+mapfile -t i386_packages < <(dpkg-query -W -f='${Package}:${Architecture}\n' 2>/dev/null | grep ':i386$')
+if ((${#i386_packages[@]})); then
+  DEBIAN_FRONTEND=noninteractive $SUDO apt-get purge -y -qq "${i386_packages[@]}" >/dev/null
+fi
+$SUDO dpkg --remove-architecture i386
 exit 1
