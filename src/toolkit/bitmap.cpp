@@ -5,8 +5,48 @@
 
 #include <fstream>
 #include <limits>
+#include <utility>
 
 namespace toolkit {
+
+Bitmap Bitmap::Over(uint32_t* pixels, int width, int height) {
+  Bitmap view;
+  if (pixels == nullptr || width <= 0 || height <= 0) return view;
+  view.width_ = width;
+  view.height_ = height;
+  view.data_ = pixels;
+  return view;
+}
+
+Bitmap::Bitmap(const Bitmap& other)
+    : width_(other.width_),
+      height_(other.height_),
+      pixels_(other.data_, other.data_ + other.PixelCount()),
+      data_(pixels_.data()) {}
+
+Bitmap& Bitmap::operator=(const Bitmap& other) {
+  if (this != &other) *this = Bitmap(other);
+  return *this;
+}
+
+Bitmap::Bitmap(Bitmap&& other) noexcept
+    : width_(std::exchange(other.width_, 0)),
+      height_(std::exchange(other.height_, 0)),
+      pixels_(std::move(other.pixels_)),
+      data_(std::exchange(other.data_, nullptr)) {
+  other.pixels_.clear();
+}
+
+Bitmap& Bitmap::operator=(Bitmap&& other) noexcept {
+  if (this != &other) {
+    width_ = std::exchange(other.width_, 0);
+    height_ = std::exchange(other.height_, 0);
+    pixels_ = std::move(other.pixels_);
+    data_ = std::exchange(other.data_, nullptr);
+    other.pixels_.clear();
+  }
+  return *this;
+}
 
 void Bitmap::Fill(const RectI& area, uint32_t pixel) {
   const RectI r = area.Intersect(Bounds());

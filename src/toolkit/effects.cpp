@@ -1,6 +1,7 @@
 #include "toolkit/effects.h"
 
 #include <cmath>
+#include <algorithm>
 #include <cstdlib>
 #include <vector>
 
@@ -33,7 +34,6 @@ float SubtreeEffects::Extent(bool glowShown) const {
 
 void SubtreeEffects::Reset() {
   coverage_.reset();
-  blurredFrom_.clear();
   stale_ = {};
   glowPicture_.reset();
   shadowPicture_.reset();
@@ -41,61 +41,73 @@ void SubtreeEffects::Reset() {
 
 void SubtreeEffects::SubtreeChanged(const RectF& local) {
   if (!coverage_) return;  // nothing kept yet
-  const RectI area = RectI::Covering(local.Inflated(1)).Intersect(coverage_->Bounds());
+  const RectI area = RectI::Covering(local.Inflated(1)).Intersect(coverage_->bounds);
   if (!area.IsEmpty()) stale_ = stale_.Union(area);
 }
 
-const Bitmap& SubtreeEffects::CoverageToBlur(SizeF size, const DrawSubtree& draw) {
-  if (!coverage_) {
-    coverage_.emplace(static_cast<int>(std::ceil(size.width)),
-                      static_cast<int>(std::ceil(size.height)));
-    Canvas canvas(*coverage_);
+namespace {
+
+// The subtree's alpha within `area`, drawn into a picture of that area only.
+Mask DrawCoverage(const RectI& area, const SubtreeEffects::DrawSubtree& draw) {
+  Bitmap picture(area.Width(), area.Height());
+  {
+    Canvas canvas(picture);
+    canvas.SetTransform(Affine::Translation(static_cast<float>(-area.left),
+                                            static_cast<float>(-area.top)));
     draw(canvas);
-    stale_ = {};
   }
-  if (blurredFrom_.empty()) {
-    blurredFrom_.resize(static_cast<size_t>(coverage_->Width()) * coverage_->Height());
-    for (size_t i = 0; i < blurredFrom_.size(); ++i)
-      blurredFrom_[i] = static_cast<uint8_t>(coverage_->Data()[i] >> 24);
+  Mask alpha;
+  alpha.bounds = area;
+  alpha.coverage.resize(static_cast<size_t>(area.Width()) * area.Height());
+  for (size_t i = 0; i < alpha.coverage.size(); ++i)
+    alpha.coverage[i] = static_cast<uint8_t>(picture.Data()[i] >> 24);
+  return alpha;
+}
+
+}  // namespace
+
+const Mask& SubtreeEffects::CoverageToBlur(SizeF size, const DrawSubtree& draw) {
+  if (!coverage_) {
+    coverage_ = DrawCoverage(
+        {0, 0, static_cast<int>(std::ceil(size.width)), static_cast<int>(std::ceil(size.height))},
+        draw);
+    stale_ = {};
   }
   return *coverage_;
 }
 
 bool SubtreeEffects::Refresh(const DrawSubtree& draw) {
   if (!coverage_ || stale_.IsEmpty()) return false;
-  const RectI area = stale_;
+  const Mask fresh = DrawCoverage(stale_, draw);
   stale_ = {};
-  {
-    Canvas canvas(*coverage_);
-    canvas.IntersectClip(area);
-    canvas.Clear();
-    draw(canvas);
-  }
-  if (blurredFrom_.empty()) return false;  // nothing blurred yet
+  const bool blurred = glowPicture_ || shadowPicture_;
   // Blending rounds: an alpha a step or two off is the same shape.
   constexpr int kTolerance = 4;
-  const int width = coverage_->Width();
-  for (int y = area.top; y < area.bottom; ++y) {
-    for (int x = area.left; x < area.right; ++x) {
-      const int now = static_cast<int>(coverage_->At(x, y) >> 24);
-      if (std::abs(now - blurredFrom_[static_cast<size_t>(y) * width + x]) > kTolerance) {
-        glowPicture_.reset();
-        shadowPicture_.reset();
-        blurredFrom_.clear();
-        return true;
+  bool changed = false;
+  for (int y = fresh.bounds.top; y < fresh.bounds.bottom && !changed; ++y) {
+    for (int x = fresh.bounds.left; x < fresh.bounds.right; ++x) {
+      if (std::abs(fresh.At(x, y) - coverage_->At(x, y)) > kTolerance) {
+        changed = true;
+        break;
       }
     }
   }
-  return false;
+  // While pictures exist the coverage stays what they were made from, unless it really changed.
+  if (changed || !blurred) {
+    const int width = coverage_->bounds.Width();
+    for (int y = fresh.bounds.top; y < fresh.bounds.bottom; ++y) {
+      std::copy_n(&fresh.coverage[static_cast<size_t>(y - fresh.bounds.top) * fresh.bounds.Width()],
+                  fresh.bounds.Width(),
+                  &coverage_->coverage[static_cast<size_t>(y) * width + fresh.bounds.left]);
+    }
+  }
+  if (!changed || !blurred) return false;
+  glowPicture_.reset();
+  shadowPicture_.reset();
+  return true;
 }
 
-SubtreeEffects::Blurred SubtreeEffects::Blur(const Bitmap& coverage, int radius, Color color,
-                                             float opacity) {
-  Mask mask;
-  mask.bounds = coverage.Bounds();
-  mask.coverage.resize(static_cast<size_t>(coverage.Width()) * coverage.Height());
-  for (size_t i = 0; i < mask.coverage.size(); ++i)
-    mask.coverage[i] = static_cast<uint8_t>(coverage.Data()[i] >> 24);
+SubtreeEffects::Blurred SubtreeEffects::Blur(Mask mask, int radius, Color color, float opacity) {
   BlurMask(mask, radius);
   Bitmap tinted(mask.bounds.Width(), mask.bounds.Height());
   const uint32_t pixel = PremultipliedPixel(color, opacity);

@@ -10,6 +10,7 @@
 #include "toolkit/canvas.h"
 #include "toolkit/color.h"
 #include "toolkit/geometry.h"
+#include "toolkit/mask.h"
 
 namespace toolkit {
 
@@ -36,9 +37,9 @@ struct ShadowEffect {
 };
 
 // The glow and shadow of one node, made from the picture of its whole subtree (its own content
-// and its children's), as an effect wraps a subtree. The subtree's coverage is kept: a change
-// in the subtree marks the area it touched, which is drawn again before the next frame, and the
-// blurred pictures are made again only when the coverage there really changed.
+// and its children's), as an effect wraps a subtree. The subtree's coverage (its alpha) is kept:
+// a change in the subtree marks the area it touched, which is drawn again before the next frame,
+// and the blurred pictures are made again only when the coverage there really changed.
 class SubtreeEffects {
  public:
   // Draws the subtree at full opacity in the node's coordinates.
@@ -66,15 +67,15 @@ class SubtreeEffects {
     Bitmap pixels;
     RectF place;  // in the node's coordinates
   };
-  // The coverage, drawn when missing, noted as what the blurred pictures are made from.
-  const Bitmap& CoverageToBlur(SizeF size, const DrawSubtree& draw);
-  static Blurred Blur(const Bitmap& coverage, int radius, Color color, float opacity);
+  // The coverage, drawn when missing.
+  const Mask& CoverageToBlur(SizeF size, const DrawSubtree& draw);
+  static Blurred Blur(Mask coverage, int radius, Color color, float opacity);
 
   std::optional<GlowEffect> glow_;
   std::optional<ShadowEffect> shadow_;
-  std::optional<Bitmap> coverage_;
+  // The subtree's alpha; while blurred pictures exist, as they were made from it.
+  std::optional<Mask> coverage_;
   RectI stale_;
-  std::vector<uint8_t> blurredFrom_;  // the coverage's alpha when the pictures were blurred
   std::optional<Blurred> glowPicture_;
   std::optional<Blurred> shadowPicture_;
 };

@@ -9,7 +9,7 @@ import unittest
 
 from harness import (HOSTED_SIDE, SETTINGS_KEY, START_BUTTON, answer_message_box,
                      process_memory_mb, reg_query, reg_set, reg_set_long_string, type_text,
-                     visible_windows, wait_until)
+                     visible_windows, wait_until, WOW64)
 from test_main_job import ProgramCase
 from test_user_journeys import FEEDBACK_BUTTON, SITE_PORT, SUGGESTION_MEMO, SUGGESTION_OK
 
@@ -64,7 +64,8 @@ class HostileNetshTest(ProgramCase):
         program = self.program.start()
         self.assertEqual(len(program.netsh_log().splitlines()), 4)
         programs = {path.lower() for path in program.netsh_programs()}
-        self.assertEqual(programs, {r"c:\windows\system32\netsh.exe"})
+        self.assertEqual(programs, {r"c:\windows\syswow64\netsh.exe" if WOW64
+                                    else r"c:\windows\system32\netsh.exe"})
         self.assertEqual(program.close(), 0)
 
     def test_a_netsh_that_prints_without_end_is_ended_and_memory_stays_bounded(self):

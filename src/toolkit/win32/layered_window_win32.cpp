@@ -121,7 +121,6 @@ void LayeredWindow::Create(const WindowOptions& options) {
   RegisterWindowClass(className);
   const int width = static_cast<int>(std::ceil(options.size.width));
   const int height = static_cast<int>(std::ceil(options.size.height));
-  frame_ = Bitmap(width, height);
   POINT at = options.position;
   if (options.centered) {
     RECT work{};
@@ -154,6 +153,8 @@ void LayeredWindow::Create(const WindowOptions& options) {
   void* bits = nullptr;
   dib_.Reset(CreateDIBSection(memoryDc_.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
   dibPixels_ = static_cast<uint32_t*>(bits);
+  // The scene draws straight into the DIB section: no second copy of the window's picture.
+  frame_ = dibPixels_ != nullptr ? Bitmap::Over(dibPixels_, width, height) : Bitmap(width, height);
   scene_->AddDamage(frame_.Bounds());
 }
 
@@ -191,13 +192,9 @@ void LayeredWindow::RequestRender() {
 void LayeredWindow::RenderNow() {
   renderPosted_ = false;
   if (hwnd_ == nullptr || dibPixels_ == nullptr) return;
+  GdiFlush();  // GDI is done with the DIB's pixels before the scene writes them
   const RectI area = scene_->Render(frame_);
   if (area.IsEmpty()) return;
-  for (int y = area.top; y < area.bottom; ++y) {
-    std::memcpy(dibPixels_ + static_cast<size_t>(y) * frame_.Width() + area.left,
-                frame_.Row(y) + area.left, static_cast<size_t>(area.Width()) * sizeof(uint32_t));
-  }
-  GdiFlush();
   ScopedSelect select(memoryDc_.Get(), dib_.Get());
   SIZE size{frame_.Width(), frame_.Height()};
   POINT source{0, 0};

@@ -112,4 +112,19 @@ TEST(Blur, SpreadsAMaskBeyondItsEdgeAndFadesOutward) {
   EXPECT_LT(m.At(0, 10), 200);
 }
 
+TEST(Bitmap, OverDrawsIntoBorrowedPixelsAndItsCopiesOwnTheirs) {
+  std::vector<uint32_t> window(6 * 4, 0);
+  Bitmap view = Bitmap::Over(window.data(), 6, 4);
+  Canvas(view).FillRect(RectF{0, 0, 6, 4}, Brush::Solid(0xFF336699));
+  EXPECT_EQ(window[23], PremultipliedPixel(0xFF336699));
+
+  Bitmap copy = view;
+  copy.Set(0, 0, 0);
+  EXPECT_EQ(window[0], PremultipliedPixel(0xFF336699));
+  Bitmap moved = std::move(view);
+  moved.Set(1, 0, 0);
+  EXPECT_EQ(window[1], 0u);
+  EXPECT_TRUE(view.IsEmpty());
+}
+
 }  // namespace

@@ -12,6 +12,15 @@ namespace {
 const std::string kNotRunning936 = "\xC3\xBB\xD3\xD0\xD4\xCB\xD0\xD0";                  // 没有运行
 const std::string kCouldNotStart936 = "\xCE\xDE\xB7\xA8\xC6\xF4\xB6\xAF\xB3\xD0\xD4\xD8\xCD\xF8\xC2\xE7";  // 无法启动承载网络
 
+// Where the system's netsh really lies: a 32-bit program's system folder is SysWOW64 on 64-bit
+// Windows (the path the program asks for is redirected there).
+std::string SystemNetsh() {
+  char folder[MAX_PATH] = {};
+  const bool wow64 = sizeof(void*) == 4 && GetSystemWow64DirectoryA(folder, MAX_PATH) != 0;
+  if (!wow64) GetSystemDirectoryA(folder, MAX_PATH);
+  return std::string(folder) + "\\netsh.exe";
+}
+
 int Start(const std::wstring& name, const std::wstring& key) {
   WindowsCommandRunner runner;
   WindowsSystemFacts system;
@@ -30,8 +39,7 @@ TEST(HostedNetworkOnWindows, RunsTheFourCommandsAndReadsSuccess) {
                                       "netsh wlan set hostednetwork mode=disallow",
                                       "netsh wlan set hostednetwork mode=allow ssid=HomeNet7 key=abcdefgh12",
                                       "netsh wlan start hostednetwork"}));
-  EXPECT_EQ(netsh.Programs(),
-            std::vector<std::string>(4, "C:\\windows\\system32\\netsh.exe"));
+  EXPECT_EQ(netsh.Programs(), std::vector<std::string>(4, SystemNetsh()));
 }
 
 TEST(HostedNetworkOnWindows, FindsTheNotRunningMarkerInCodePage936) {
