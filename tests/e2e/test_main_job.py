@@ -84,7 +84,7 @@ class CreationTest(ProgramCase):
     def test_the_window_is_up_while_creation_runs_drags_takes_no_click_and_closes_after(self):
         # Creation's last command, the hosted network's start, takes a while.
         with open(os.path.join(self.program.netsh_dir, "start.sleep"), "w") as out:
-            out.write("30000")
+            out.write("50000")  # under the 60 s limit, and longer than the steps below
         program = self.program.start(expect_window=False)
         program.window = program.wait_for_window_shown(30)
         self.assertTrue(program.window)
