@@ -1,4 +1,5 @@
-"""Runs every end-to-end scenario (test_*.py here) inside the Wine test session."""
+"""Runs the end-to-end scenarios (test_*.py here, or the files named as arguments) inside the
+Wine test session."""
 
 import os
 import sys
@@ -8,7 +9,8 @@ import harness
 
 if __name__ == "__main__":
     harness.load_session()
-    pattern = sys.argv[1] if len(sys.argv) > 1 else "test_*.py"
-    suite = unittest.defaultTestLoader.discover(os.path.dirname(os.path.abspath(__file__)), pattern)
+    here = os.path.dirname(os.path.abspath(__file__))
+    suite = unittest.TestSuite(unittest.defaultTestLoader.discover(here, pattern)
+                               for pattern in sys.argv[1:] or ["test_*.py"])
     result = unittest.TextTestRunner(verbosity=2).run(suite)
     sys.exit(0 if result.wasSuccessful() else 1)
