@@ -70,7 +70,25 @@ void Scene::Tick() {
   root_->ReleaseFinishedAnimations();
 }
 
+void Scene::SetLiveNode(Node* node) {
+  if (node == liveNode_) return;
+  // The window shows the old area its usual way again.
+  AddDamage(LiveArea());
+  liveNode_ = node;
+}
+
+RectI Scene::LiveArea() const {
+  for (const Node* n = liveNode_; n != nullptr; n = n->Parent()) {
+    if (!n->Visible()) return {};
+  }
+  if (liveNode_ == nullptr) return {};
+  const RectI whole{0, 0, static_cast<int>(std::ceil(size_.width)),
+                    static_cast<int>(std::ceil(size_.height))};
+  return RectI::Covering(liveNode_->SceneBounds().Inflated(1)).Intersect(whole);
+}
+
 void Scene::Forget(Node* node) {
+  if (liveNode_ == node) liveNode_ = nullptr;
   if (pressed_ == node) pressed_ = nullptr;
   if (hovered_ == node) hovered_ = nullptr;
   if (focused_ == node) focused_ = nullptr;

@@ -52,6 +52,12 @@ class Scene {
   // Damages everything and renders.
   void RenderAll(Bitmap& target);
   int RenderCount() const { return renders_; }
+  // A node that animates on its own for long (a spinner): the window may show the changes
+  // that fall inside its area apart from the rest (a small window over it costs the system
+  // less per frame). Null for none.
+  void SetLiveNode(Node* node);
+  // The live node's scene area while it is shown; empty otherwise.
+  RectI LiveArea() const;
 
   // --- input, in scene coordinates
   void MouseDown(PointF point, MouseButton button, Modifiers modifiers = {});
@@ -97,6 +103,7 @@ class Scene {
   std::unique_ptr<Node> root_;
   RectI damage_;
   int renders_ = 0;
+  Node* liveNode_ = nullptr;
   Node* pressed_ = nullptr;
   Node* hovered_ = nullptr;
   Node* focused_ = nullptr;

@@ -56,9 +56,16 @@ void MainForm::HideQrPanel() {
   Reveal(*lyQcode, *lyShow, kPanelFade, false);
 }
 
-void MainForm::StartSpinner() { FloatAnimation1->Start(); }
+void MainForm::StartSpinner() {
+  FloatAnimation1->Start();
+  // Only the ring changes while it turns: the window may show its frames apart.
+  if (Scene* scene = Image4->GetScene()) scene->SetLiveNode(Image4);
+}
 
-void MainForm::StopSpinner() { FloatAnimation1->Stop(); }
+void MainForm::StopSpinner() {
+  FloatAnimation1->Stop();
+  if (Scene* scene = Image4->GetScene()) scene->SetLiveNode(nullptr);
+}
 
 bool MainForm::SpinnerRunning() const { return FloatAnimation1->Running(); }
 

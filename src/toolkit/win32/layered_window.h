@@ -12,6 +12,7 @@
 #include "toolkit/input_hold.h"
 #include "toolkit/scene.h"
 #include "toolkit/win32/gdi_objects.h"
+#include "toolkit/win32/live_tile.h"
 
 namespace toolkit::win32 {
 
@@ -84,6 +85,8 @@ class LayeredWindow : public SceneHost {
   void DeactivatePassivePopups();
   void ShowTooltipNow();
   bool TrySceneMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  // Sends `dirty` of the frame (the whole frame when the window needs it) to the window.
+  void SendToWindow(const RectI& dirty);
 
   // An owned popup kept in place relative to its owner: a drag on it moves the owner.
   LayeredWindow* dragsOwner_ = nullptr;
@@ -98,6 +101,10 @@ class LayeredWindow : public SceneHost {
   // The window's picture is not the frame's outside the damage (first frame, screen change,
   // failed update): the next update sends the whole frame.
   bool wholeFramePending_ = true;
+  // The scene's live area (a spinner's): its frames go to the tile alone, and meanwhile the
+  // window's own picture there is an older one (sent again before the tile goes).
+  LiveTile tile_{nullptr};
+  bool behindTileStale_ = false;
   bool renderPosted_ = false;
   bool clockRunning_ = false;
   bool trackingLeave_ = false;

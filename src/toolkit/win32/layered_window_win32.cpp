@@ -135,6 +135,7 @@ void LayeredWindow::Create(const WindowOptions& options) {
                           height, options.owner, nullptr, GetModuleHandleW(nullptr), nullptr);
   if (hwnd_ == nullptr) return;
   SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  tile_.SetOwner(hwnd_);
   SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&LayeredWindow::WindowProc));
   if (options.bigIcon != nullptr)
     SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(options.bigIcon));
@@ -160,6 +161,7 @@ void LayeredWindow::Create(const WindowOptions& options) {
 
 LayeredWindow::~LayeredWindow() {
   tooltipWindow_.reset();
+  tile_.Destroy();
   if (hwnd_ != nullptr) {
     KillTimer(hwnd_, kClockTimer);
     KillTimer(hwnd_, kTooltipTimer);
@@ -180,6 +182,7 @@ void LayeredWindow::Show(bool activate) {
 
 void LayeredWindow::Hide() {
   ShowTooltip({}, {});
+  tile_.Hide();
   ShowWindow(hwnd_, SW_HIDE);
   scene_->SetOnScreen(false);
 }
@@ -196,13 +199,26 @@ void LayeredWindow::RenderNow() {
   const RectI area = scene_->Render(frame_);
   if (area.IsEmpty()) return;
   ScopedSelect select(memoryDc_.Get(), dib_.Get());
+  RectI live = IsShown() ? scene_->LiveArea() : RectI{};
+  if (!live.IsEmpty() && !IsOpaque(frame_, live)) live = {};
+  // A frame that changed only inside the live area the tile shows goes to the tile alone.
+  if (!live.IsEmpty() && tile_.Shown() && tile_.Area() == live && live.Intersect(area) == area &&
+      !wholeFramePending_ && tile_.Show(memoryDc_.Get(), live)) {
+    behindTileStale_ = true;
+    return;
+  }
+  SendToWindow(behindTileStale_ ? area.Union(tile_.Area()) : area);
+  if (live.IsEmpty() || !tile_.Show(memoryDc_.Get(), live)) tile_.Hide();
+}
+
+void LayeredWindow::SendToWindow(const RectI& dirty) {
   SIZE size{frame_.Width(), frame_.Height()};
   POINT source{0, 0};
   BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
   // Only the area redrawn goes to the window, which keeps the rest of its picture; a window that
   // has none yet (or a new screen) takes the whole frame.
-  if (!wholeFramePending_ && area != frame_.Bounds()) {
-    const RECT dirty{area.left, area.top, area.right, area.bottom};
+  if (!wholeFramePending_ && dirty != frame_.Bounds()) {
+    const RECT rect{dirty.left, dirty.top, dirty.right, dirty.bottom};
     UPDATELAYEREDWINDOWINFO update{};
     update.cbSize = sizeof(update);
     update.psize = &size;
@@ -210,11 +226,15 @@ void LayeredWindow::RenderNow() {
     update.pptSrc = &source;
     update.pblend = &blend;
     update.dwFlags = ULW_ALPHA;
-    update.prcDirty = &dirty;
-    if (UpdateLayeredWindowIndirect(hwnd_, &update)) return;
+    update.prcDirty = &rect;
+    if (UpdateLayeredWindowIndirect(hwnd_, &update)) {
+      behindTileStale_ = false;
+      return;
+    }
   }
   wholeFramePending_ = UpdateLayeredWindow(hwnd_, nullptr, nullptr, &size, memoryDc_.Get(),
                                            &source, 0, &blend, ULW_ALPHA) == FALSE;
+  if (!wholeFramePending_) behindTileStale_ = false;
 }
 
 void LayeredWindow::SetCursor(Cursor cursor) {
@@ -424,6 +444,7 @@ LRESULT LayeredWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       }
       break;
     case WM_MOVE:
+      tile_.Place();
       PlacePopups();
       break;
     case WM_DISPLAYCHANGE:

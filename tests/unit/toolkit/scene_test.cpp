@@ -175,6 +175,22 @@ TEST_F(SceneTest, OnlyTheChangedAreaIsRedrawnAndNothingWhenIdle) {
   EXPECT_EQ(StraightColor(host.Frame().At(101, 101)), 0xFF6A51C1u);  // old corner repainted
 }
 
+TEST_F(SceneTest, LiveAreaFollowsTheShownNodeAndIsRedrawnWhenItEnds) {
+  auto* panel = AddBox(root, "panel", {0, 70, 328, 295}, 0xFF6A51C1, false);
+  auto* ring = AddBox(*panel, "ring", {68, 16, 261, 209}, 0xFFFFFFFF, false);
+  EXPECT_TRUE(scene.LiveArea().IsEmpty());
+  scene.SetLiveNode(ring);
+  EXPECT_EQ(scene.LiveArea(), (RectI{67, 85, 262, 280}));
+  panel->SetPosition({10, 0});  // the panel slides: the area goes along
+  EXPECT_EQ(scene.LiveArea(), (RectI{77, 15, 272, 210}));
+  panel->SetVisible(false);
+  EXPECT_TRUE(scene.LiveArea().IsEmpty());
+  panel->SetVisible(true);
+  host.Render();
+  scene.SetLiveNode(nullptr);  // the window shows the area its usual way again
+  EXPECT_EQ(host.Render(), (RectI{77, 15, 272, 210}));
+}
+
 TEST_F(SceneTest, TabOrderDefaultAndCancelKeys) {
   auto* group = root.Add<Layout>("group");
   auto* second = AddBox(*group, "second", {0, 0, 10, 10}, 0, true);

@@ -209,6 +209,47 @@ TEST_F(WindowTest, DropDownListIsAnOwnedWindowThatFollowsItsOwner) {
   EXPECT_FALSE(IsWindow(list));
 }
 
+TEST_F(WindowTest, ALiveNodesFramesGoToATileOverItThatFollowsAndLetsClicksThrough) {
+  auto* blink = button->AddColorAnimation("Fill.Color");
+  blink->startValue = 0xFFEA5600;
+  blink->stopValue = 0xFF0078D7;
+  blink->duration = 0.5;
+  blink->loop = true;
+  blink->Start();
+  scene.SetLiveNode(button);
+  Pump(300);
+  HWND tile = VisibleOwnedWindow();
+  ASSERT_NE(tile, nullptr);
+  EXPECT_NE(GetWindowLongPtrW(tile, GWL_EXSTYLE) & WS_EX_TRANSPARENT, 0);
+  RECT owner{}, place{};
+  GetWindowRect(window.Handle(), &owner);
+  GetWindowRect(tile, &place);
+  // The button's scene area, a pixel around it.
+  EXPECT_EQ(place.left - owner.left, 109);
+  EXPECT_EQ(place.top - owner.top, 109);
+  EXPECT_EQ(place.right - place.left, 122);
+  EXPECT_EQ(place.bottom - place.top, 62);
+  // A hidden window takes its tile along.
+  window.Hide();
+  EXPECT_FALSE(IsWindowVisible(tile));
+  window.Show();
+  Pump(200);
+  EXPECT_TRUE(IsWindowVisible(tile));
+  ClickAt(window.Handle(), 170, 140);
+  EXPECT_TRUE(PumpUntil([&] { return clicks == 1; }));
+  MoveCursorTo(window.Handle(), 30, 380);
+  window.MoveWindowBy(15, -7);
+  RECT moved{};
+  GetWindowRect(tile, &moved);
+  EXPECT_EQ(moved.left - place.left, 15);
+  EXPECT_EQ(moved.top - place.top, -7);
+  // When the animation ends, the tile goes.
+  blink->Stop();
+  scene.SetLiveNode(nullptr);
+  Pump(200);
+  EXPECT_FALSE(IsWindowVisible(tile));
+}
+
 TEST_F(WindowTest, HoverShowsTheTooltipWindowAfterADelay) {
   button->SetTooltip(L"一键开启WIFI");
   MoveCursorTo(window.Handle(), 150, 130);
