@@ -52,6 +52,7 @@ def point_harness_at(build_dir, session_file):
     """The harness takes its places from the environment when it is imported."""
     os.environ["PELANTO_WINE_SESSION"] = session_file
     os.environ["PELANTO_BUILD_DIR"] = build_dir
+    os.environ["PELANTO_POINTER_BITS"] = "64"
     os.environ["PELANTO_WINTEST_DIR"] = os.path.join(build_dir, "wintest")
     netcon = os.path.join(build_dir, "tests", "fakes", "netcon")
     os.environ["PELANTO_NETSHELL_DIR"] = netcon
