@@ -102,6 +102,25 @@ def close_to(colour, expected):
     return colour is not None and all(abs(a - b) <= TOLERANCE for a, b in zip(colour, expected))
 
 
+def private_by_mapping(exe_path, top=12):
+    """The private kilobytes of the first process running `exe_path`, by mapping (file name, or
+    [anon] and [heap]), largest first."""
+    pids = subprocess.run(["pgrep", "-f", exe_path], capture_output=True).stdout.split()
+    totals = {}
+    name = None
+    try:
+        lines = open(f"/proc/{int(pids[0])}/smaps").read().splitlines() if pids else []
+    except OSError:
+        lines = []
+    for line in lines:
+        parts = line.split()
+        if parts and "-" in parts[0] and not parts[0].endswith(":"):
+            name = os.path.basename(parts[5]) if len(parts) > 5 else "[anon]"
+        elif parts and parts[0] in ("Private_Clean:", "Private_Dirty:"):
+            totals[name] = totals.get(name, 0) + int(parts[1])
+    return sorted(totals.items(), key=lambda item: -item[1])[:top]
+
+
 def memory_of(exe_path):
     """Resident and private kilobytes summed over the Linux processes running `exe_path`, and
     how many there were."""
@@ -243,6 +262,7 @@ def measure(harness, probe, launch, settle, origin=None, strip=False):
     seen = probe.pixel(*spot)
     time.sleep(settle)
     rss, private, processes = memory_of(exe_path)
+    breakdown = private_by_mapping(exe_path)
     placed = window_origin(harness, mapped["window"]) if mapped["window"] else None
     code = launch.stop()
     if not mapped["window"]:
@@ -254,7 +274,7 @@ def measure(harness, probe, launch, settle, origin=None, strip=False):
     if not created:
         raise RuntimeError(f"{launch.name}: creation did not end within 60 s")
     return {"mapped_ms": mapped["ms"], "drawn_ms": drawn_ms, "created_ms": created_ms,
-            "rss_kb": rss, "private_kb": private,
+            "rss_kb": rss, "private_kb": private, "breakdown": breakdown,
             "processes": processes, "exit": code, "origin": origin}
 
 
@@ -343,6 +363,10 @@ def benchmark(harness, runs, settle, strip):
     print()
     print_table(median_row("Pelanto", results["Pelanto"]),
                 median_row("minimal", results["minimal"]), spinner)
+    for launch in ("Pelanto", "minimal"):
+        print(f"\nprivate kB by mapping ({launch}, last run):")
+        for name, kb in results[launch][-1]["breakdown"]:
+            print(f"{kb:>10}  {name}")
 
 
 def main():
