@@ -1,7 +1,7 @@
 #include "toolkit/effects.h"
 
-#include <cmath>
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <vector>
 
